@@ -1,0 +1,66 @@
+#include "game/game.h"
+
+#include <algorithm>
+#include <string>
+
+namespace kvint {
+namespace {
+
+constexpr int kWrittenColour = 12;
+
+bool contains(std::initializer_list<Face> faces, Face f) {
+    return std::find(faces.begin(), faces.end(), f) != faces.end();
+}
+
+} // namespace
+
+void Game::entry(std::size_t k, u8 v, std::string_view soundFile) {
+    st_.compscore(k) = v;
+    ui_.setText(comp(k), std::to_string(v));
+    ui_.setBack(label(20 + k), kWrittenColour);
+    ui_.setBack(comp(k), kWrittenColour);
+    sound(soundFile);
+    showDice();
+}
+
+// Counts several faces in one pass; each counter named is cleared first.
+void Game::countFaces(std::initializer_list<Face> faces) {
+    for (Face f : faces) {
+        st_.facesum(f) = 0;
+    }
+    for (Face die : st_.kubik) {
+        if (contains(faces, die)) {
+            st_.facesum(die) = static_cast<u8>(st_.facesum(die) + die);
+        }
+    }
+}
+
+// A die that shows a kept face is never touched; any other gets up to two
+// throws to land on one.
+void Game::keepRerollTwice(std::initializer_list<Face> keep) {
+    for (std::size_t i = 1; i <= kDice; ++i) {
+        if (contains(keep, st_.kubik(i))) {
+            continue;
+        }
+        rerollDie(i);
+        if (!contains(keep, st_.kubik(i))) {
+            rerollDie(i);
+        }
+    }
+}
+
+bool Game::giveUp() {
+    if (st_.level != strength::novice) {
+        return false;
+    }
+    sound("thin.wav");
+    return true;
+}
+
+void Game::clearHighCounts() {
+    st_.facesum(6) = 0;
+    st_.facesum(5) = 0;
+    st_.facesum(4) = 0;
+}
+
+} // namespace kvint

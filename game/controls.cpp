@@ -1,0 +1,145 @@
+#include "game/controls.h"
+
+#include <algorithm>
+
+namespace kvint {
+namespace {
+
+constexpr std::array<std::string_view, kControlCount> kNames = {
+    "Form1",
+    "Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9",
+    "Label10", "Label11", "Label12", "Label13", "Label14", "Label15", "Label16", "Label17",
+    "Label18", "Label19", "Label20", "Label21", "Label22", "Label23", "Label24", "Label25",
+    "Label26", "Label27", "Label28", "Label29", "Label30", "Label31", "Label32",
+    "may1", "may2", "may3", "may4", "may5", "may6", "may7", "may8", "may9", "may10", "may11",
+    "comp1", "comp2", "comp3", "comp4", "comp5", "comp6", "comp7", "comp8", "comp9", "comp10",
+    "comp11",
+    "Text1", "Text2", "Text3", "Text4", "Text5", "Text6",
+    "Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7",
+    "Frame1", "Option1", "Option2", "Check1", "Check2", "Check3",
+    "игра", "новая", "vihod",
+    "счет", "hod", "mayschet", "schetcomp", "ochko",
+    "pomosch", "oprg", "pravila",
+    "Form2", "Form2.Text1", "Form2.Command1",
+};
+
+bool between(Ctl c, Ctl first, Ctl last) { return c >= first && c <= last; }
+
+struct Design {
+    Ctl id;
+    std::string_view text;
+    bool visible = true;
+    int value = -1;
+};
+
+// Captions and visibility as the window is designed; a control missing here
+// starts visible with an empty caption.
+constexpr std::array kDesign = {
+    Design{Ctl::Form1, "Игра \"Покер\""},
+    Design{Ctl::Label1, "кубик 1"}, Design{Ctl::Label2, "кубик 2"},
+    Design{Ctl::Label3, "кубик 3"}, Design{Ctl::Label4, "кубик4"},
+    Design{Ctl::Label5, "кубик 5"}, Design{Ctl::Label6, "кубик6"},
+    Design{Ctl::Label7, "Счет "}, Design{Ctl::Label9, "Счет "},
+    Design{Ctl::Label10, "1 "}, Design{Ctl::Label11, "2"}, Design{Ctl::Label12, "3"},
+    Design{Ctl::Label13, "4"}, Design{Ctl::Label14, "5"}, Design{Ctl::Label15, "6"},
+    Design{Ctl::Label16, "2/3"}, Design{Ctl::Label17, "3/2"}, Design{Ctl::Label18, "strit"},
+    Design{Ctl::Label19, "care"}, Design{Ctl::Label20, "kvint"},
+    Design{Ctl::Label21, "1"}, Design{Ctl::Label22, "2"}, Design{Ctl::Label23, "3"},
+    Design{Ctl::Label24, "4"}, Design{Ctl::Label25, "5"}, Design{Ctl::Label26, "6"},
+    Design{Ctl::Label27, "2/3"}, Design{Ctl::Label28, "3/2"}, Design{Ctl::Label29, "strit"},
+    Design{Ctl::Label30, "care"}, Design{Ctl::Label31, "kvint"},
+    Design{Ctl::Label32, "Label32"},
+    Design{Ctl::Text1, "", false}, Design{Ctl::Text2, "", false},
+    Design{Ctl::Text3, "", false}, Design{Ctl::Text4, "", false},
+    Design{Ctl::Text5, "", false}, Design{Ctl::Text6, "", false},
+    Design{Ctl::Command1, "перебросить", false}, Design{Ctl::Command2, "записать", false},
+    Design{Ctl::Command3, "отмена", false}, Design{Ctl::Command4, "бросай", false},
+    Design{Ctl::Command5, "Записать", false}, Design{Ctl::Command6, "Отмена", false},
+    Design{Ctl::Command7, "Вход"},
+    Design{Ctl::Frame1, "Выбор игры"},
+    Design{Ctl::Option1, "Человек+ комп", true, 1},
+    Design{Ctl::Option2, "Человек+ человек", true, 0},
+    Design{Ctl::Check1, "Новичок", true, 0},
+    Design{Ctl::Check2, "Мастер", true, 1},
+    Design{Ctl::Check3, "Профи", true, 0},
+    Design{Ctl::igra, "Игра", false}, Design{Ctl::novaya, "Новая"},
+    Design{Ctl::vihod, "Выход alt+f4"},
+    Design{Ctl::schet, "Счет", false}, Design{Ctl::hod, "Ход", false},
+    Design{Ctl::mayschet, "Ваш счет"}, Design{Ctl::ochko, "Сумма очков"},
+    Design{Ctl::pomosch, "Помощь"}, Design{Ctl::oprg, "О программе"},
+    Design{Ctl::pravila, "Правила игры"},
+    Design{Ctl::Form2, "Правила игры", false},
+    Design{Ctl::Form2_Text1, "Text1"},
+    Design{Ctl::Form2_Command1, "Закрыть"},
+};
+
+} // namespace
+
+Controls::Controls() {
+    for (const Design& d : kDesign) {
+        Control& c = (*this)[d.id];
+        c.text = d.text;
+        c.visible = d.visible;
+        c.value = d.value;
+    }
+}
+
+bool Controls::reachable(Ctl c) const {
+    if (!(*this)[c].visible || !(*this)[windowOf(c)].visible) {
+        return false;
+    }
+    const auto menu = menuOf(c);
+    return !menu || (*this)[*menu].visible;
+}
+
+Kind kindOf(Ctl c) {
+    if (c == Ctl::Form1 || c == Ctl::Form2) {
+        return Kind::window;
+    }
+    if (between(c, Ctl::Text1, Ctl::Text6) || c == Ctl::Form2_Text1) {
+        return Kind::textBox;
+    }
+    if (between(c, Ctl::Command1, Ctl::Command7) || c == Ctl::Form2_Command1) {
+        return Kind::button;
+    }
+    if (c == Ctl::Option1 || c == Ctl::Option2) {
+        return Kind::option;
+    }
+    if (between(c, Ctl::Check1, Ctl::Check3)) {
+        return Kind::checkBox;
+    }
+    if (c == Ctl::Frame1) {
+        return Kind::frame;
+    }
+    if (c == Ctl::igra || c == Ctl::schet || c == Ctl::pomosch) {
+        return Kind::menu;
+    }
+    if (between(c, Ctl::igra, Ctl::pravila)) {
+        return Kind::menuItem;
+    }
+    return Kind::label;
+}
+
+Ctl windowOf(Ctl c) { return between(c, Ctl::Form2, Ctl::Form2_Command1) ? Ctl::Form2 : Ctl::Form1; }
+
+std::optional<Ctl> menuOf(Ctl item) {
+    if (kindOf(item) != Kind::menuItem) {
+        return std::nullopt;
+    }
+    if (item < Ctl::schet) {
+        return Ctl::igra;
+    }
+    return item < Ctl::pomosch ? Ctl::schet : Ctl::pomosch;
+}
+
+std::string_view controlName(Ctl c) { return kNames[static_cast<std::size_t>(c)]; }
+
+std::optional<Ctl> controlByName(std::string_view name) {
+    const auto it = std::find(kNames.begin(), kNames.end(), name);
+    if (it == kNames.end()) {
+        return std::nullopt;
+    }
+    return static_cast<Ctl>(it - kNames.begin());
+}
+
+} // namespace kvint

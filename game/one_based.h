@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+#include <cassert>
+#include <cstddef>
+
+namespace kvint {
+
+// A fixed-size field indexed from 1, as the rules count dice and categories:
+// kubik(1)..kubik(6), mayscore(1)..mayscore(11).
+template <typename T, std::size_t N> struct OneBased {
+    std::array<T, N> values{};
+
+    constexpr T& operator()(std::size_t i) {
+        assert(i >= 1 && i <= N);
+        return values[i - 1];
+    }
+    constexpr const T& operator()(std::size_t i) const {
+        assert(i >= 1 && i <= N);
+        return values[i - 1];
+    }
+    static constexpr std::size_t size() { return N; }
+    constexpr auto begin() { return values.begin(); }
+    constexpr auto end() { return values.end(); }
+    constexpr auto begin() const { return values.begin(); }
+    constexpr auto end() const { return values.end(); }
+    friend constexpr bool operator==(const OneBased&, const OneBased&) = default;
+};
+
+} // namespace kvint

@@ -1,0 +1,37 @@
+// Procedures still being written; each moves to its own file when done.
+#include "game/game.h"
+
+namespace kvint {
+
+void Game::broskom() {}
+void Game::broskom1() {}
+void Game::julik() {}
+void Game::proverkastrit() {}
+void Game::proverka() {}
+void Game::proverka2_3() {}
+void Game::PROVERKA3_2() {}
+void Game::proverkacare() {}
+void Game::proverka5() {}
+void Game::proverka4() {}
+void Game::proverka3() {}
+void Game::proverka2() {}
+void Game::proverka1() {}
+void Game::proverka21() {}
+void Game::proverka31() {}
+void Game::proverka654() {}
+void Game::pravila_Click() {}
+void Game::oprg_Click() {}
+void Game::vihod_Click() {}
+void Game::Form2_Command1_Click() {}
+void Game::Form2_Unload() {}
+void Game::Form1_Unload() {}
+void Game::Command2_Click() {}
+void Game::Command3_Click() {}
+void Game::Command5_Click() {}
+void Game::Command6_Click() {}
+void Game::hod_Click() {}
+void Game::mayschet_Click() {}
+void Game::schetcomp_Click() {}
+void Game::ochko_Click() {}
+
+} // namespace kvint

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "game/controls.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace kvint {
+
+// How playSound waits, by the numbers the sound calls of the rules use.
+enum class Wait : unsigned char {
+    untilEnd = 0,        // return when the sound has finished
+    none = 1,            // return at once
+    untilEndQuietly = 2, // as untilEnd; a missing file plays nothing at all
+};
+
+enum class Buttons : unsigned char { ok, yesNo };
+
+// The caption every box shows when the game gives it none.
+inline constexpr std::string_view kAppTitle = "kvint";
+
+inline constexpr std::array<std::string_view, 12> kSoundFiles = {
+    "dice01.wav", "dice02.wav", "dice03.wav", "dice04.wav", "dice05.wav", "holding.wav",
+    "sv.wav",     "end.wav",    "ooh.wav",    "ye.wav",     "wow.wav",    "thin.wav",
+};
+
+// Everything the game needs from the world outside its own state. The window
+// implements it with real boxes, sounds and a clock; the script tool with
+// queues and a transcript.
+class Platform {
+  public:
+    virtual ~Platform() = default;
+
+    // Modal box; true when Yes was pressed (OK-only boxes answer false).
+    virtual bool messageBox(std::string_view text, Buttons buttons, std::string_view caption) = 0;
+    // Modal one-line entry; an empty text when cancelled.
+    virtual std::string inputBox(std::string_view prompt, std::string_view caption) = 0;
+    // A bare file name looked up beside the program. Never fails: a file that
+    // cannot be played is passed over.
+    virtual void playSound(std::string_view file, Wait wait) = 0;
+    virtual void reseed() = 0;
+    // Uniform in [0, 1); never 1.
+    virtual float random() = 0;
+    virtual void clearSurface() = 0;
+    virtual void focus(Ctl control) = 0;
+    virtual void endProgram() = 0;
+};
+
+} // namespace kvint

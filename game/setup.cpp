@@ -1,0 +1,115 @@
+#include "game/game.h"
+
+namespace kvint {
+namespace {
+
+constexpr int kLeftColour = 6;
+constexpr int kRightColour = 3;
+constexpr int kWindowColour = 8;
+
+} // namespace
+
+void Game::paintColumnsFree() {
+    for (std::size_t k = 1; k <= kCategories; ++k) {
+        ui_.setBack(label(9 + k), kLeftColour);
+        ui_.setBack(may(k), kLeftColour);
+    }
+    for (std::size_t k = 1; k <= kCategories; ++k) {
+        ui_.setBack(label(20 + k), kRightColour);
+        ui_.setBack(comp(k), kRightColour);
+    }
+}
+
+void Game::Form_Load() {
+    paintColumnsFree();
+    ui_.setBack(Ctl::Form1, kWindowColour);
+}
+
+void Game::Option1_Click() {
+    ui_.hide(Ctl::hod);
+    ui_.show(Ctl::Check1);
+    ui_.show(Ctl::Check2);
+    ui_.show(Ctl::Check3);
+    st_.gamemode = 0;
+    st_.turnowner = 0;
+}
+
+void Game::Option2_Click() {
+    st_.gamemode = 1;
+    ui_.hide(Ctl::Check1);
+    ui_.hide(Ctl::Check2);
+    ui_.hide(Ctl::Check3);
+    ui_.show(Ctl::hod);
+    st_.turnowner = 1;
+}
+
+// The strength boxes act as one choice: the box clicked last sets the level,
+// even when that click cleared it.
+void Game::Check1_Click() {
+    st_.level = strength::novice;
+    ui_[Ctl::Check2].value = 0;
+    ui_[Ctl::Check3].value = 0;
+}
+
+void Game::Check2_Click() {
+    st_.level = strength::master;
+    ui_[Ctl::Check1].value = 0;
+    ui_[Ctl::Check3].value = 0;
+}
+
+void Game::Check3_Click() {
+    st_.level = strength::pro;
+    ui_[Ctl::Check1].value = 0;
+    ui_[Ctl::Check2].value = 0;
+}
+
+void Game::Command7_Click() {
+    for (Ctl c : {Ctl::Frame1, Ctl::Option1, Ctl::Option2, Ctl::Check1, Ctl::Check2, Ctl::Check3,
+                  Ctl::Command7}) {
+        ui_.hide(c);
+    }
+    showAllDice();
+    ui_.show(Ctl::Command1);
+    ui_.show(Ctl::Command2);
+    ui_.show(Ctl::Command3);
+    ui_.show(Ctl::igra);
+    ui_.show(Ctl::schet);
+    if (st_.gamemode == 1) {
+        st_.name1 = input("Введите имя первого игрока.");
+        st_.name2 = input("Введите имя второго игрока");
+        ui_.setText(Ctl::Label8, st_.name1);
+        ui_.setText(Ctl::Label32, st_.name2);
+        ui_.setText(Ctl::schetcomp, "Счет " + st_.name2);
+        ui_.setText(Ctl::hod, "Ход " + st_.name1);
+    }
+    if (st_.gamemode == 0) {
+        st_.name1 = input("Введите ваше имя");
+        ui_.setText(Ctl::Label8, st_.name1);
+        ui_.setText(Ctl::Label32, " компьютера");
+        st_.name2 = "компьютера";
+        ui_.setText(Ctl::schetcomp, "Счет компьютера");
+    }
+    brosok();
+}
+
+void Game::novaya_Click() {
+    st_.mayscore = {};
+    st_.compscore = {};
+    paintColumnsFree();
+    for (std::size_t k = 1; k <= kCategories; ++k) {
+        ui_.setText(may(k), "");
+        ui_.setText(comp(k), "");
+    }
+    for (Ctl c : {Ctl::Frame1, Ctl::Option1, Ctl::Option2, Ctl::Check1, Ctl::Check2, Ctl::Check3,
+                  Ctl::Command7}) {
+        ui_.show(c);
+    }
+    for (std::size_t i = 1; i <= kDice; ++i) {
+        ui_.hide(textBox(i));
+    }
+    for (std::size_t i = 1; i <= 6; ++i) {
+        ui_.hide(command(i));
+    }
+}
+
+} // namespace kvint
