@@ -25,13 +25,5 @@ void Game::vihod_Click() {}
 void Game::Form2_Command1_Click() {}
 void Game::Form2_Unload() {}
 void Game::Form1_Unload() {}
-void Game::Command2_Click() {}
-void Game::Command3_Click() {}
-void Game::Command5_Click() {}
-void Game::Command6_Click() {}
-void Game::hod_Click() {}
-void Game::mayschet_Click() {}
-void Game::schetcomp_Click() {}
-void Game::ochko_Click() {}
 
 } // namespace kvint

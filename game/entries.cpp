@@ -1,0 +1,123 @@
+#include "game/categories.h"
+#include "game/game.h"
+
+#include <string>
+
+namespace kvint {
+namespace {
+
+constexpr int kWrittenColour = 12;
+constexpr std::string_view kPrompt = "Введите число от 1 до 6.  Или название комбинации. Например: "
+                                     "23, или 32, или strit, или care, или kvint.";
+
+} // namespace
+
+void Game::writeCategory(bool leftColumn, std::size_t k, u8 points) {
+    (leftColumn ? st_.mayscore : st_.compscore)(k) = points;
+    const Ctl nameLabel = leftColumn ? label(9 + k) : label(20 + k);
+    const Ctl pointsLabel = leftColumn ? may(k) : comp(k);
+    ui_.setText(pointsLabel, std::to_string(points));
+    ui_.setBack(nameLabel, kWrittenColour);
+    ui_.setBack(pointsLabel, kWrittenColour);
+}
+
+// Sorts the dice, asks for the category and writes it when the dice allow.
+// The written check comes before any look at the dice. A face entry of 0
+// points is written like any other and leaves the category free.
+bool Game::recordEntry(bool leftColumn) {
+    sortDescending();
+    const std::string typed = input(kPrompt);
+    const auto k = selectCategory(typed);
+    const auto wrongName = [this] {
+        message("Вы не правильно ввели название комбинации. Будте внимательнее!", "Предупреждение");
+    };
+    if (!k) {
+        wrongName();
+        return false;
+    }
+    if ((leftColumn ? st_.mayscore : st_.compscore)(*k) != 0) {
+        message("Вы уже записали эту позицию", "Сообщение");
+        return false;
+    }
+    const auto points = categoryPoints(*k, st_.kubik);
+    if (!points) {
+        wrongName();
+        return false;
+    }
+    writeCategory(leftColumn, *k, *points);
+    return true;
+}
+
+void Game::handToPlayerTwo() {
+    st_.turnowner = 2;
+    ui_.setText(Ctl::hod, "Ход " + st_.name2);
+    st_.dicelock = 0;
+    ui_.show(Ctl::Command1);
+    ui_.hide(Ctl::Command2);
+    ui_.hide(Ctl::Command3);
+    ui_.show(Ctl::Command5);
+    ui_.show(Ctl::Command6);
+    showAllDice();
+    brosok();
+}
+
+void Game::handToPlayerOne() {
+    st_.turnowner = 1;
+    ui_.setText(Ctl::hod, "Ход " + st_.name1);
+    ui_.show(Ctl::Command1);
+    ui_.show(Ctl::Command2);
+    ui_.show(Ctl::Command3);
+    ui_.hide(Ctl::Command5);
+    ui_.hide(Ctl::Command6);
+    showAllDice();
+    brosok();
+}
+
+// "записать". Like the second panel it first lands the dice marked since the
+// last roll, so their count does not leak into the next turn's rattle.
+void Game::Command2_Click() {
+    rerollSound();
+    st_.dicelock = 1;
+    if (!recordEntry(true)) {
+        return;
+    }
+    if (st_.gamemode == 1) {
+        handToPlayerTwo();
+        return;
+    }
+    const bool onesWereFree = st_.compscore(1) == 0;
+    broskom();
+    if (onesWereFree && st_.compscore(1) != 0) {
+        setFocus(Ctl::Text1);
+    }
+}
+
+// "отмена": player one passes.
+void Game::Command3_Click() {
+    st_.dicelock = 1;
+    if (st_.gamemode == 1) {
+        handToPlayerTwo();
+        return;
+    }
+    ui_.hide(Ctl::Command1);
+    ui_.hide(Ctl::Command2);
+    ui_.hide(Ctl::Command3);
+    ui_.show(Ctl::Command4);
+    showAllDice();
+    broskom();
+}
+
+// "Записать": player two's entry.
+void Game::Command5_Click() {
+    rerollSound();
+    if (!recordEntry(false)) {
+        return;
+    }
+    st_.dicelock = 0;
+    handToPlayerOne();
+}
+
+// "Отмена": player two passes.
+void Game::Command6_Click() { handToPlayerOne(); }
+
+} // namespace kvint
