@@ -19,11 +19,5 @@ void Game::proverka1() {}
 void Game::proverka21() {}
 void Game::proverka31() {}
 void Game::proverka654() {}
-void Game::pravila_Click() {}
-void Game::oprg_Click() {}
-void Game::vihod_Click() {}
-void Game::Form2_Command1_Click() {}
-void Game::Form2_Unload() {}
-void Game::Form1_Unload() {}
 
 } // namespace kvint
