@@ -49,6 +49,14 @@ void Game::keepRerollTwice(std::initializer_list<Face> keep) {
     }
 }
 
+void Game::keepRerollOnce(std::initializer_list<Face> keep) {
+    for (std::size_t i = 1; i <= kDice; ++i) {
+        if (!contains(keep, st_.kubik(i))) {
+            rerollDie(i);
+        }
+    }
+}
+
 bool Game::giveUp() {
     if (st_.level != strength::novice) {
         return false;

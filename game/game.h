@@ -125,8 +125,27 @@ class Game {
     void entry(std::size_t k, u8 v, std::string_view soundFile);
     void countFaces(std::initializer_list<Face> faces);
     void keepRerollTwice(std::initializer_list<Face> keep);
+    void keepRerollOnce(std::initializer_list<Face> keep); // one pass, one throw per die
     bool giveUp(); // true when the novice ends the turn here
     void clearHighCounts();
+
+    // Pieces of the first links of the computer's chain. A stage returns true
+    // when the turn is over: an entry was made or the novice gave up.
+    void computerRoll();
+    bool rollEntry();
+    bool proverkaSixes();
+    bool proverkaFives();
+    bool proverkaFace(Face f);
+    bool fivesSixesTriples();
+    bool sixesOneFive();
+    bool fivesOneSix();
+    bool foursSixesTriples();
+    bool sixesOneFour();
+    bool foursOnly();
+    bool pairsFourFiveSix();
+    bool fivesSixesPairs();
+    bool foursSixesPairs();
+    void fourSixesTwoFives();
 
     Platform& platform_;
     std::filesystem::path assets_;

@@ -3,13 +3,6 @@
 
 namespace kvint {
 
-void Game::broskom() {}
-void Game::broskom1() {}
-void Game::julik() {}
-void Game::proverkastrit() {}
-void Game::proverka() {}
-void Game::proverka2_3() {}
-void Game::PROVERKA3_2() {}
 void Game::proverkacare() {}
 void Game::proverka5() {}
 void Game::proverka4() {}

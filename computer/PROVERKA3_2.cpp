@@ -1,0 +1,137 @@
+#include "computer/check.h"
+#include "game/game.h"
+
+#include <string>
+
+namespace kvint {
+namespace {
+
+constexpr int kWrittenColour = 12;
+
+// Each of the faces 4, 5 and 6 on one or two dice.
+bool pairsInReach(const State& st) {
+    const u8 four = st.facesum(4);
+    const u8 five = st.facesum(5);
+    const u8 six = st.facesum(6);
+    return compFree(st, cat::tri_dva) && four >= 4 && four <= 8 && five >= 5 && five <= 10 &&
+           six >= 6 && six <= 12;
+}
+
+bool eitherTripleCategoryFree(const State& st) {
+    return compFree(st, cat::dva_tri) || compFree(st, cat::tri_dva);
+}
+
+} // namespace
+
+// Chases three pairs from one or two each of 4, 5 and 6, then the patterns
+// of fives and sixes, or fours and sixes, that the new dice offer.
+void Game::PROVERKA3_2() {
+    countFaces({6, 5, 4});
+    if (!pairsInReach(st_)) {
+        proverkacare();
+        return;
+    }
+    if (pairsFourFiveSix() || fivesSixesPairs() || foursSixesPairs()) {
+        return;
+    }
+    proverkacare();
+}
+
+bool Game::pairsFourFiveSix() {
+    keepRerollOnce({4, 5, 6});
+    countFaces({6, 5, 4});
+    if (st_.facesum(5) <= 4 || st_.facesum(6) <= 5 || st_.facesum(4) <= 3) {
+        return false;
+    }
+    keepRerollOnce({4, 5, 6});
+    countFaces({6, 5, 4});
+    if (st_.facesum(4) == 8 && st_.facesum(5) == 10 && st_.facesum(6) == 12 &&
+        compFree(st_, cat::tri_dva)) {
+        entry(cat::tri_dva, 30, "wow.wav");
+        return true;
+    }
+    if (compFree(st_, cat::kvint)) {
+        st_.dicesum = diceSum(st_);
+        if (st_.dicesum >= 29) {
+            entry(cat::kvint, st_.dicesum, "wow.wav");
+            return true;
+        }
+    }
+    return giveUp();
+}
+
+bool Game::fivesSixesPairs() {
+    const bool fiveOfTarget = (st_.facesum(5) == 10 && st_.facesum(6) == 18) ||
+                              (st_.facesum(5) == 15 && st_.facesum(6) == 12);
+    if (!fiveOfTarget || !eitherTripleCategoryFree(st_)) {
+        return false;
+    }
+    keepRerollOnce({5, 6});
+    countFaces({5, 6});
+    const u8 five = st_.facesum(5);
+    const u8 six = st_.facesum(6);
+    if (six == 18 && five == 15 && compFree(st_, cat::dva_tri)) {
+        entry(cat::dva_tri, 33, "wow.wav");
+        return true;
+    }
+    if (compFree(st_, cat::tri_dva) && five == 10 && six == 24) {
+        fourSixesTwoFives();
+        return true;
+    }
+    if (compFree(st_, cat::tri_dva) && six == 12 && five == 20) {
+        entry(cat::tri_dva, 32, "wow.wav");
+        return true;
+    }
+    return giveUp();
+}
+
+// This entry alone sounds twice: the first die turns up between the two.
+void Game::fourSixesTwoFives() {
+    st_.compscore(cat::tri_dva) = 34;
+    ui_.setText(comp(cat::tri_dva), "34");
+    ui_.setBack(label(20 + cat::tri_dva), kWrittenColour);
+    ui_.setBack(comp(cat::tri_dva), kWrittenColour);
+    sound("wow.wav");
+    ui_.setText(Ctl::Text1, std::to_string(st_.kubik(1)));
+    sound("ye.wav");
+    for (std::size_t i = 2; i <= kDice; ++i) {
+        ui_.setText(textBox(i), std::to_string(st_.kubik(i)));
+    }
+}
+
+// Never starts after the fives and sixes stage has run: that stage needs
+// five dice of 5 and 6, and the fours counted before it are then one at most.
+bool Game::foursSixesPairs() {
+    const bool fiveOfTarget = (st_.facesum(4) == 8 && st_.facesum(6) == 18) ||
+                              (st_.facesum(4) == 12 && st_.facesum(6) == 12);
+    if (!fiveOfTarget || !eitherTripleCategoryFree(st_)) {
+        return giveUp();
+    }
+    keepRerollOnce({4, 6});
+    countFaces({6, 4});
+    const u8 four = st_.facesum(4);
+    const u8 six = st_.facesum(6);
+    if (six == 18 && four == 12 && compFree(st_, cat::dva_tri)) {
+        entry(cat::dva_tri, 30, "wow.wav");
+        return true;
+    }
+    if (compFree(st_, cat::kvint)) {
+        st_.dicesum = diceSum(st_);
+        if (st_.dicesum >= 29) {
+            entry(cat::kvint, st_.dicesum, "wow.wav");
+            return true;
+        }
+    }
+    const auto rule = firstRule({
+        {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
+        {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
+        {compFree(st_, 4) && four >= 16, 4, four, "ye.wav"},
+    });
+    if (!rule) {
+        return giveUp();
+    }
+    entry(rule->k, rule->v, rule->sound);
+    return true;
+}
+
+} // namespace kvint

@@ -1,0 +1,88 @@
+#include "computer/check.h"
+#include "game/game.h"
+
+namespace kvint {
+
+// Each block is chosen by the counts taken here at the start, even after an
+// earlier block has thrown dice; a block recounts only its own face.
+void Game::proverka() {
+    countFaces({6, 5, 4, 3});
+    if (proverkaSixes() || proverkaFives() || proverkaFace(4) || proverkaFace(3)) {
+        clearHighCounts();
+        return;
+    }
+    proverka2_3();
+}
+
+bool Game::proverkaSixes() {
+    const bool anyFree = compFree(st_, 6) || compFree(st_, cat::dva_tri) ||
+                         compFree(st_, cat::tri_dva) || compFree(st_, cat::care) ||
+                         compFree(st_, cat::kvint);
+    if (st_.facesum(6) < 24 || !anyFree) {
+        return false;
+    }
+    keepRerollOnce({6});
+    keepRerollOnce({6});
+    countFaces({6});
+    const u8 six = st_.facesum(6);
+    const auto rule = firstRule({
+        {six == 36 && compFree(st_, cat::dva_tri), cat::dva_tri, 36, "wow.wav"},
+        {six == 36 && compFree(st_, cat::tri_dva), cat::tri_dva, 36, "wow.wav"},
+        {compFree(st_, 6) && six >= 30, 6, six, "ye.wav"},
+        {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
+        {compFree(st_, 6) && six == 24, 6, 24, "ye.wav"},
+        {six >= 30 && compFree(st_, cat::kvint), cat::kvint, diceSum(st_), "wow.wav"},
+    });
+    if (!rule) {
+        return false;
+    }
+    entry(rule->k, rule->v, rule->sound);
+    return true;
+}
+
+// "care" is no aim here: four fives are worth more in face 5.
+bool Game::proverkaFives() {
+    const bool anyFree = compFree(st_, 5) || compFree(st_, cat::dva_tri) ||
+                         compFree(st_, cat::tri_dva) || compFree(st_, cat::kvint);
+    if (st_.facesum(5) < 20 || !anyFree) {
+        return false;
+    }
+    keepRerollTwice({5});
+    countFaces({5});
+    const u8 five = st_.facesum(5);
+    const auto rule = firstRule({
+        {five == 30 && compFree(st_, cat::dva_tri), cat::dva_tri, 30, "wow.wav"},
+        {five == 30 && compFree(st_, cat::tri_dva), cat::tri_dva, 30, "wow.wav"},
+        {compFree(st_, 5) && five >= 20, 5, five, "ye.wav"},
+    });
+    if (rule) {
+        entry(rule->k, rule->v, rule->sound);
+        return true;
+    }
+    if (!compFree(st_, cat::kvint) || five < 25) {
+        return false;
+    }
+    st_.dicesum = diceSum(st_);
+    if (st_.dicesum < 29) {
+        return false;
+    }
+    entry(cat::kvint, st_.dicesum, "wow.wav");
+    return true;
+}
+
+// Three of face f (4 or 3) try for four of them in the face category.
+bool Game::proverkaFace(Face f) {
+    const auto k = static_cast<std::size_t>(f);
+    if (st_.facesum(k) < 3 * f || !compFree(st_, k)) {
+        return false;
+    }
+    keepRerollTwice({f});
+    countFaces({f});
+    if (st_.facesum(k) < 4 * f) {
+        return false;
+    }
+    entry(k, st_.facesum(k), "ye.wav");
+    return true;
+}
+
+} // namespace kvint

@@ -1,0 +1,54 @@
+#include "computer/check.h"
+#include "game/game.h"
+
+namespace kvint {
+namespace {
+
+// Neighbours with the same face in the ascending dice; `at` gets the lower
+// place of the last such pair.
+u8 countPairs(const Dice& d, std::size_t& at) {
+    u8 pairs = 0;
+    for (std::size_t i = 1; i < kDice; ++i) {
+        if (d(i) == d(i + 1)) {
+            ++pairs;
+            at = i;
+        }
+    }
+    return pairs;
+}
+
+bool straightUp(const Dice& d) {
+    for (std::size_t i = 1; i < kDice; ++i) {
+        if (d(i) >= d(i + 1)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+// Only a single duplicate is worth a throw: with two or more, one die cannot
+// make the straight.
+void Game::proverkastrit() {
+    if (!compFree(st_, cat::strit)) {
+        proverka();
+        return;
+    }
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        sortAscending();
+        std::size_t at = 0;
+        st_.pairs = countPairs(st_.kubik, at);
+        if (st_.pairs == 1) {
+            rerollDie(at);
+        }
+        sortAscending();
+        if (straightUp(st_.kubik)) {
+            entry(cat::strit, 21, "wow.wav");
+            return;
+        }
+    }
+    proverka();
+}
+
+} // namespace kvint
