@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -202,6 +203,35 @@ TEST_F(RulesFileTest, SmallerLimitCutsTheSameWay) {
     const RulesFile f = readRulesFile(file(), 4);
     EXPECT_TRUE(f.truncated);
     EXPECT_EQ(f.bytes, "abcd");
+}
+
+// The rules shipped with the program: UTF-8 with CR LF line ends, lines that
+// fit the narrow rules box, and every typed category name explained.
+TEST(ShippedRules, ReadAsIntendedAndFitTheBox) {
+    const auto file = std::filesystem::path(__FILE__).parent_path() / "../../data/help.rls";
+    const RulesFile f = readRulesFile(file);
+    ASSERT_TRUE(f.readable) << file;
+    EXPECT_FALSE(f.truncated);
+    EXPECT_TRUE(isUtf8(f.bytes));
+    for (std::size_t lf = f.bytes.find('\n'); lf != std::string::npos;
+         lf = f.bytes.find('\n', lf + 1)) {
+        ASSERT_TRUE(lf > 0 && f.bytes[lf - 1] == '\r') << "a lone line feed at byte " << lf;
+    }
+    EXPECT_TRUE(f.bytes.ends_with("\r\n"));
+
+    const std::string text = rulesText(f);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find('\n', start);
+        const std::string line = text.substr(start, end - start);
+        const auto chars =
+            std::count_if(line.begin(), line.end(), [](char c) { return (c & 0xC0) != 0x80; });
+        EXPECT_LE(chars, 40) << line;
+        start = end + 1;
+    }
+    for (const char* typed : {"23", "32", "strit", "care", "kvint", "отмена", "бросай", "F6"}) {
+        EXPECT_NE(text.find(typed), std::string::npos) << typed;
+    }
 }
 
 } // namespace
