@@ -198,13 +198,6 @@ TEST_F(RulesFileTest, FileOfExactlyTheLimitIsWhole) {
     EXPECT_EQ(rulesText(f), std::string(kRulesLimit, 'y') + "\n");
 }
 
-TEST_F(RulesFileTest, SmallerLimitCutsTheSameWay) {
-    write("abcdef");
-    const RulesFile f = readRulesFile(file(), 4);
-    EXPECT_TRUE(f.truncated);
-    EXPECT_EQ(f.bytes, "abcd");
-}
-
 // The rules shipped with the program: UTF-8 with CR LF line ends, lines that
 // fit the narrow rules box, and every typed category name explained.
 TEST(ShippedRules, ReadAsIntendedAndFitTheBox) {

@@ -148,12 +148,6 @@ TEST_F(RulesWindowTest, ExitAnsweredYesEndsAtOnce) {
     EXPECT_TRUE(pf.calls.empty());
 }
 
-TEST_F(RulesWindowTest, ClosingTheMainWindowEndsTheProgram) {
-    game.closeWindow(Ctl::Form1);
-    EXPECT_EQ(pf.takeCalls(), std::vector<std::string>{"end"});
-    EXPECT_TRUE(game.ended());
-}
-
 TEST_F(RulesWindowTest, ClosingTheMainWindowAfterTheRulesStillEnds) {
     writeRules("r");
     game.click(Ctl::pravila);
