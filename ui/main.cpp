@@ -1,1 +1,19 @@
-int main() { return 0; }
+#include "ui/form1.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("kvint");
+    // The game decides when the run ends; hiding the main window for the
+    // rules must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    kvint::ui::Form1 window(QCoreApplication::applicationDirPath());
+    QObject::connect(&window, &kvint::ui::Form1::programEnded, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    // Loading the sounds waits until the window is on screen.
+    QTimer::singleShot(0, &window, [&window] { window.platform().sounds().preload(); });
+    return QApplication::exec();
+}

@@ -1,0 +1,344 @@
+#include "ui/form1.h"
+
+#include "ui/caption_wrap.h"
+#include "ui/die_box.h"
+#include "ui/fonts.h"
+#include "ui/layout.h"
+#include "ui/palette.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+#include <filesystem>
+
+namespace kvint::ui {
+namespace {
+
+constexpr Ctl kFirstWidget = Ctl::Label1;
+constexpr Ctl kLastWidget = Ctl::Check3;
+constexpr int kNeverMirrored = -2; // below every background the model can hold
+
+std::size_t at(Ctl c) {
+    return static_cast<std::size_t>(c);
+}
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Buttons, frames and menus read '&' as a mnemonic mark; the game's texts
+// mean the character itself.
+QString literal(const std::string& s) {
+    return qs(s).replace('&', "&&");
+}
+
+std::filesystem::path localPath(const QString& folder) {
+    return std::filesystem::path(QFile::encodeName(folder).toStdString());
+}
+
+std::unique_ptr<QWidget> makeWidget(Ctl c, QWidget* parent) {
+    switch (kindOf(c)) {
+    case Kind::textBox:
+        return std::make_unique<DieBox>(parent);
+    case Kind::button:
+        return std::make_unique<QPushButton>(parent);
+    case Kind::frame:
+        return std::make_unique<QGroupBox>(parent);
+    case Kind::option: {
+        auto option = std::make_unique<QRadioButton>(parent);
+        option->setAutoExclusive(false); // the game selects the options itself
+        return option;
+    }
+    case Kind::checkBox:
+        return std::make_unique<QCheckBox>(parent);
+    default: {
+        auto label = std::make_unique<QLabel>(parent);
+        label->setTextFormat(Qt::PlainText); // player names are shown as typed
+        return label;
+    }
+    }
+}
+
+// The room beside the tick mark of an option button or check box.
+int captionWidth(const QWidget* w, Kind kind) {
+    const QStyle* style = w->style();
+    const bool option = kind == Kind::option;
+    return w->width() -
+           style->pixelMetric(option ? QStyle::PM_ExclusiveIndicatorWidth
+                                     : QStyle::PM_IndicatorWidth,
+                              nullptr, w) -
+           style->pixelMetric(option ? QStyle::PM_RadioButtonLabelSpacing
+                                     : QStyle::PM_CheckBoxLabelSpacing,
+                              nullptr, w);
+}
+
+void setText(QWidget* w, Kind kind, const std::string& text) {
+    switch (kind) {
+    case Kind::textBox:
+        if (auto* box = static_cast<QLineEdit*>(w); box->text() != qs(text)) {
+            box->setText(qs(text));
+        }
+        return;
+    case Kind::button:
+        static_cast<QAbstractButton*>(w)->setText(literal(text));
+        return;
+    case Kind::option:
+    case Kind::checkBox:
+        static_cast<QAbstractButton*>(w)->setText(
+            wrapCaption(literal(text), w->fontMetrics(), captionWidth(w, kind)));
+        return;
+    case Kind::frame:
+        static_cast<QGroupBox*>(w)->setTitle(literal(text));
+        return;
+    default:
+        static_cast<QLabel*>(w)->setText(qs(text));
+        return;
+    }
+}
+
+// Labels, the frame, the options and the check boxes are opaque, in the
+// system's face colour until the game gives them one of its own (-1 keeps
+// the face colour). The dice and the buttons keep the style's look.
+void setBackground(QWidget* w, Kind kind, int paletteIndex) {
+    if (kind == Kind::textBox || kind == Kind::button) {
+        if (paletteIndex < 0) {
+            w->setPalette(QPalette());
+            w->setAutoFillBackground(false);
+            return;
+        }
+    }
+    const QPalette::ColorRole role = kind == Kind::textBox ? QPalette::Base : QPalette::Window;
+    QPalette palette = w->palette();
+    palette.setColor(role, paletteIndex < 0 ? QGuiApplication::palette().color(role)
+                                            : paletteColour(paletteIndex));
+    w->setPalette(palette);
+    w->setAutoFillBackground(true);
+}
+
+struct MenuItem {
+    Ctl id;
+    QKeySequence key;
+};
+
+struct Menu {
+    Ctl id;
+    std::array<MenuItem, 4> items;
+    std::size_t count;
+};
+
+} // namespace
+
+Form1::Form1(const QString& assetsFolder)
+    : platform_(*this, QDir(assetsFolder)), game_(platform_, localPath(assetsFolder)),
+      surface_(this) {
+    shownBack_.fill(kNeverMirrored);
+    setFont(formFont());
+    setCentralWidget(&surface_);
+    surface_.setFixedSize(form1ClientSize());
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    buildControls();
+    buildMenus();
+    sync();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildControls() {
+    // Creation order is stacking order: the score sheet and the dice captions
+    // lie under the choice panel, and the frame under its own options.
+    for (auto c = at(kFirstWidget); c <= at(kLastWidget); ++c) {
+        const auto id = static_cast<Ctl>(c);
+        auto w = makeWidget(id, &surface_);
+        if (const auto place = placeOf(id)) {
+            w->setGeometry(*place);
+        }
+        if (auto* die = qobject_cast<DieBox*>(w.get())) {
+            connect(die, &DieBox::clicked, this, [this, id] { route(id); });
+            connect(die, &DieBox::keyTyped, this,
+                    [this, id](std::uint16_t code) { routeKey(id, code); });
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w.get())) {
+            connect(button, &QAbstractButton::clicked, this, [this, id] { route(id); });
+        }
+        widgets_[c] = std::move(w);
+    }
+}
+
+void Form1::buildMenus() {
+    const std::array<Menu, 3> menus = {{
+        {Ctl::igra, {{{Ctl::novaya, Qt::Key_F2}, {Ctl::vihod, {}}}}, 2},
+        {Ctl::schet,
+         {{{Ctl::hod, Qt::Key_F6},
+           {Ctl::mayschet, Qt::Key_F4},
+           {Ctl::schetcomp, Qt::Key_F5},
+           {Ctl::ochko, Qt::Key_F3}}},
+         4},
+        {Ctl::pomosch, {{{Ctl::oprg, {}}, {Ctl::pravila, Qt::Key_F1}}}, 2},
+    }};
+    for (const Menu& m : menus) {
+        QMenu* menu = menuBar()->addMenu(QString());
+        actions_[at(m.id)] = menu->menuAction();
+        for (std::size_t i = 0; i < m.count; ++i) {
+            const MenuItem& item = m.items[i];
+            QAction* action = menu->addAction(QString());
+            action->setShortcut(item.key);
+            const Ctl id = item.id;
+            connect(action, &QAction::triggered, this, [this, id] { route(id); });
+            actions_[at(id)] = action;
+        }
+    }
+}
+
+void Form1::route(Ctl c) {
+    if (kindOf(c) == Kind::window) {
+        game_.closeWindow(c);
+    } else {
+        game_.click(c);
+    }
+    sync();
+}
+
+void Form1::routeKey(Ctl die, std::uint16_t code) {
+    game_.keyPress(die, code);
+    sync();
+}
+
+void Form1::sync() {
+    if (platform_.ended()) {
+        return;
+    }
+    for (auto c = at(kFirstWidget); c <= at(kLastWidget); ++c) {
+        mirrorControl(static_cast<Ctl>(c));
+    }
+    for (auto c = at(Ctl::igra); c <= at(Ctl::pravila); ++c) {
+        mirrorAction(static_cast<Ctl>(c));
+    }
+    mirrorWindows();
+    applyFocus();
+}
+
+void Form1::mirrorControl(Ctl c) {
+    const Control& model = game_.controls()[c];
+    QWidget* w = widgets_[at(c)].get();
+    const Kind kind = kindOf(c);
+    setText(w, kind, model.text);
+    if (auto* button = qobject_cast<QAbstractButton*>(w); button && model.value >= 0) {
+        button->setChecked(model.value == 1);
+    }
+    if (shownBack_[at(c)] != model.back) {
+        setBackground(w, kind, model.back);
+        shownBack_[at(c)] = model.back;
+    }
+    if (w->isHidden() == model.visible) {
+        w->setVisible(model.visible);
+    }
+}
+
+void Form1::mirrorAction(Ctl c) {
+    const Control& model = game_.controls()[c];
+    QAction* action = actions_[at(c)];
+    action->setText(literal(model.text));
+    action->setVisible(model.visible);
+    if (kindOf(c) == Kind::menuItem) {
+        // An item of a hidden menu must not answer its shortcut either.
+        action->setEnabled(game_.controls().reachable(c));
+    }
+}
+
+void Form1::mirrorWindows() {
+    const Controls& model = game_.controls();
+    setWindowTitle(qs(model[Ctl::Form1].text));
+    if (shownBack_[at(Ctl::Form1)] != model[Ctl::Form1].back) {
+        setBackground(&surface_, Kind::window, model[Ctl::Form1].back);
+        shownBack_[at(Ctl::Form1)] = model[Ctl::Form1].back;
+    }
+    if (model[Ctl::Form2].visible && !form2_) {
+        form2_ = std::make_unique<Form2>([this](Ctl c) { route(c); });
+    }
+    if (form2_) {
+        form2_->mirror(model);
+    }
+    // Show before hiding, so the run always has a window on view.
+    if (model[Ctl::Form2].visible) {
+        form2_->show();
+    }
+    setVisible(model[Ctl::Form1].visible);
+    if (form2_ && !model[Ctl::Form2].visible) {
+        form2_->hide();
+    }
+}
+
+void Form1::applyFocus() {
+    if (!pendingFocus_) {
+        return;
+    }
+    if (QWidget* w = widget(*pendingFocus_); w && w->isVisible()) {
+        w->setFocus(Qt::OtherFocusReason);
+    }
+    pendingFocus_.reset();
+}
+
+QWidget* Form1::widget(Ctl c) {
+    if (c == Ctl::Form1) {
+        return this;
+    }
+    if (c >= kFirstWidget && c <= kLastWidget) {
+        return widgets_[at(c)].get();
+    }
+    if (!form2_) {
+        return nullptr;
+    }
+    switch (c) {
+    case Ctl::Form2:
+        return form2_.get();
+    case Ctl::Form2_Text1:
+        return &form2_->textBox();
+    case Ctl::Form2_Command1:
+        return &form2_->closeButton();
+    default:
+        return nullptr;
+    }
+}
+
+QAction* Form1::action(Ctl c) const {
+    return actions_[at(c)];
+}
+
+QWidget* Form1::windowOnView() {
+    if (!isVisible() && form2_ && form2_->isVisible()) {
+        return form2_.get();
+    }
+    return this;
+}
+
+void Form1::repaintSurface() {
+    surface_.update();
+}
+
+void Form1::shutDown() {
+    if (form2_) {
+        form2_->hide();
+    }
+    hide();
+    emit programEnded();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (platform_.ended()) {
+        return;
+    }
+    game_.closeWindow(Ctl::Form1);
+    // Closing the main window ends the run whatever the rules window did.
+    platform_.endProgram();
+}
+
+} // namespace kvint::ui

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "game/game.h"
+#include "ui/form2.h"
+#include "ui/qt_platform.h"
+
+#include <QAction>
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace kvint::ui {
+
+// The main window: every control of the game at its designed place, the
+// menu bar, and the routing of the user's events to the game. The widgets
+// hold no state of their own that matters; after each event sync() copies
+// the game's control model onto them.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit Form1(const QString& assetsFolder);
+    ~Form1() override;
+
+    // Mirrors the whole model onto both windows, shows and hides them, and
+    // places any keyboard focus the game asked for.
+    void sync();
+
+    // Services for the platform.
+    void requestFocus(Ctl c) { pendingFocus_ = c; }
+    void repaintSurface();
+    void shutDown();
+    [[nodiscard]] QWidget* windowOnView();
+
+    Game& game() { return game_; }
+    QtPlatform& platform() { return platform_; }
+    // The widget of a control of either window (null for menus, or for the
+    // rules window before it first opens), and the action of a menu or item.
+    [[nodiscard]] QWidget* widget(Ctl c);
+    [[nodiscard]] QAction* action(Ctl c) const;
+    [[nodiscard]] Form2* rulesWindow() { return form2_.get(); }
+
+  signals:
+    // The game has ended the program; the application should quit.
+    void programEnded();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls();
+    void buildMenus();
+    void route(Ctl c);
+    void routeKey(Ctl die, std::uint16_t code);
+    void mirrorControl(Ctl c);
+    void mirrorAction(Ctl c);
+    void mirrorWindows();
+    void applyFocus();
+
+    QtPlatform platform_;
+    Game game_;
+    QWidget surface_;
+    std::array<std::unique_ptr<QWidget>, kControlCount> widgets_;
+    std::array<QAction*, kControlCount> actions_{};
+    std::array<int, kControlCount> shownBack_{};
+    std::unique_ptr<Form2> form2_;
+    std::optional<Ctl> pendingFocus_;
+};
+
+} // namespace kvint::ui

@@ -1,0 +1,108 @@
+#include "ui/sound_player.h"
+
+#include "ui/wav_duration.h"
+
+#include <QAudioDevice>
+#include <QEventLoop>
+#include <QFile>
+#include <QMediaDevices>
+#include <QTimer>
+#include <QUrl>
+
+#include <span>
+#include <utility>
+
+namespace kvint::ui {
+namespace {
+
+// Time for the effect to start after play() on top of the sound's length.
+constexpr std::chrono::milliseconds kWaitMargin{300};
+
+std::optional<std::chrono::milliseconds> measure(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    return wavDuration(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                 static_cast<std::size_t>(bytes.size())));
+}
+
+} // namespace
+
+SoundPlayer::SoundPlayer(QDir folder) : folder_(std::move(folder)) {}
+
+bool SoundPlayer::haveOutput() {
+    if (!haveOutput_) {
+        haveOutput_ = !QMediaDevices::audioOutputs().isEmpty();
+    }
+    return *haveOutput_;
+}
+
+SoundPlayer::Sound& SoundPlayer::load(const QString& name) {
+    if (const auto found = sounds_.find(name); found != sounds_.end()) {
+        return found->second;
+    }
+    Sound& sound = sounds_[name];
+    const QString path = folder_.filePath(name);
+    const auto length = measure(path);
+    if (!length || !haveOutput()) {
+        return sound;
+    }
+    sound.length = *length;
+    sound.effect = std::make_unique<QSoundEffect>();
+    sound.effect->setSource(QUrl::fromLocalFile(path));
+    return sound;
+}
+
+void SoundPlayer::preload() {
+    for (std::string_view file : kSoundFiles) {
+        load(QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size())));
+    }
+}
+
+void SoundPlayer::stop() {
+    if (playing_ != nullptr) {
+        playing_->stop();
+        playing_ = nullptr;
+    }
+}
+
+void SoundPlayer::play(std::string_view file, Wait wait) {
+    Sound& sound = load(QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size())));
+    if (!sound.effect) {
+        return;
+    }
+    stop();
+    playing_ = sound.effect.get();
+    playing_->play();
+    if (wait != Wait::none) {
+        waitForEnd(*playing_, sound.length);
+    }
+}
+
+void SoundPlayer::waitForEnd(QSoundEffect& effect, std::chrono::milliseconds length) {
+    if (effect.status() == QSoundEffect::Error) {
+        return;
+    }
+    // The window keeps repainting meanwhile but takes no input, as if the
+    // handler were still running.
+    QEventLoop loop;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&effect, &QSoundEffect::playingChanged, &loop, [&] {
+        if (!effect.isPlaying()) {
+            loop.quit();
+        }
+    });
+    QObject::connect(&effect, &QSoundEffect::statusChanged, &loop, [&] {
+        if (effect.status() == QSoundEffect::Error) {
+            loop.quit();
+        }
+    });
+    guard.start(length + kWaitMargin);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace kvint::ui
