@@ -71,4 +71,19 @@ void Game::clearHighCounts() {
     st_.facesum(4) = 0;
 }
 
+bool Game::faceCheck(Face f, u8 rerollAt, u8 enterAt) {
+    const auto k = static_cast<std::size_t>(f);
+    countFaces({f});
+    if (st_.compscore(k) == 0 && st_.facesum(k) >= rerollAt) {
+        keepRerollTwice({f});
+    }
+    countFaces({f});
+    if (st_.compscore(k) != 0 || st_.facesum(k) < enterAt) {
+        return false;
+    }
+    entry(k, st_.facesum(k), "ye.wav");
+    clearHighCounts();
+    return true;
+}
+
 } // namespace kvint

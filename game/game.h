@@ -128,6 +128,10 @@ class Game {
     void keepRerollOnce(std::initializer_list<Face> keep); // one pass, one throw per die
     bool giveUp(); // true when the novice ends the turn here
     void clearHighCounts();
+    // Face f alone: keep it when at least rerollAt is counted, recount, and
+    // write category f when the count reaches enterAt; both only while f is
+    // free. True when it wrote.
+    bool faceCheck(Face f, u8 rerollAt, u8 enterAt);
 
     // Pieces of the first links of the computer's chain. A stage returns true
     // when the turn is over: an entry was made or the novice gave up.

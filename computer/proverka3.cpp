@@ -1,0 +1,12 @@
+#include "game/game.h"
+
+namespace kvint {
+
+// Threes: kept from two, written from three.
+void Game::proverka3() {
+    if (!faceCheck(3, 6, 9)) {
+        proverka2();
+    }
+}
+
+} // namespace kvint

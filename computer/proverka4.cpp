@@ -1,0 +1,12 @@
+#include "game/game.h"
+
+namespace kvint {
+
+// Fours: kept from two, written from four.
+void Game::proverka4() {
+    if (!faceCheck(4, 8, 16)) {
+        proverka3();
+    }
+}
+
+} // namespace kvint
