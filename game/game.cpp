@@ -3,6 +3,26 @@
 #include <utility>
 
 namespace kvint {
+namespace {
+
+// An input box takes at most this many characters, as the classic one did, so
+// no message or caption is ever built from a longer text.
+constexpr std::size_t kInputLimit = 255;
+
+// Cuts a UTF-8 text after kInputLimit characters, never inside one.
+std::string limitInput(std::string text) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0U) == 0x80U;
+        if (!continuation && ++characters > kInputLimit) {
+            text.resize(i);
+            break;
+        }
+    }
+    return text;
+}
+
+} // namespace
 
 Game::Game(Platform& platform, std::filesystem::path assets)
     : platform_(platform), assets_(std::move(assets)) {
@@ -13,7 +33,9 @@ void Game::message(std::string_view text, std::string_view caption) {
     platform_.messageBox(text, Buttons::ok, caption);
 }
 
-std::string Game::input(std::string_view prompt) { return platform_.inputBox(prompt, kAppTitle); }
+std::string Game::input(std::string_view prompt) {
+    return limitInput(platform_.inputBox(prompt, kAppTitle));
+}
 
 void Game::sound(std::string_view file, Wait wait) { platform_.playSound(file, wait); }
 

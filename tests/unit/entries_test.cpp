@@ -163,3 +163,23 @@ TEST_F(TwoPlayers, LastEntryOfPlayerOneEndsTheGameBeforePlayerTwoRolls) {
 
 } // namespace
 } // namespace kvint::test
+
+namespace kvint::test {
+namespace {
+
+TEST(InputBox, TakesAtMost255CharactersNeverSplittingOne) {
+    FakePlatform pf;
+    Game game{pf, "."};
+    std::string longName;
+    for (int i = 0; i < 300; ++i) {
+        longName += "Я";
+    }
+    pf.answers = {longName};
+    pf.faces({1, 2, 3, 4, 5, 6});
+    game.click(Ctl::Command7);
+    EXPECT_EQ(game.state().name1, longName.substr(0, 255 * 2));
+    EXPECT_EQ(game.controls()[Ctl::Label8].text, game.state().name1);
+}
+
+} // namespace
+} // namespace kvint::test
