@@ -39,6 +39,7 @@ TEST_F(FallbackTest, DecisionTableOfTheStages) {
         {{4, 4, 4, 4, 5, 5}, {}, 8, 26, "wow.wav"},
         {{4, 4, 5, 5, 5, 5}, {8}, 5, 20, "ye.wav"},
         {{4, 4, 4, 4, 5, 5}, {8}, 4, 16, "ye.wav"},
+        {{4, 5, 5, 5, 5, 5}, {}, 5, 25, "ye.wav"}, // five fives are no "care"
         // one face alone
         {{6, 6, 6, 6, 6, 6}, {}, 7, 36, "wow.wav"},
         {{6, 6, 6, 6, 6, 6}, {7}, 8, 36, "wow.wav"},

@@ -83,10 +83,7 @@ TEST_F(CareTest, FailedChaseEndsTheNovicesTurnWithoutShowingTheDice) {
     pf.faces({6, 1, 1, 1, 1, 1, 1});
     const Column before = st.compscore;
     game.proverkacare();
-    expectNoEntry(before);
-    EXPECT_EQ(sounds(), std::vector<std::string>{"thin.wav 0"});
-    EXPECT_EQ(shown(), std::vector<std::string>(6, ""));
-    EXPECT_TRUE(pf.randoms.empty());
+    expectGaveUp(before);
 }
 
 TEST_F(CareTest, FailedChaseGoesOnWithTheRethrownDiceAtOtherLevels) {
