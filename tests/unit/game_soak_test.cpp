@@ -1,0 +1,254 @@
+// Whole games in both modes and at every strength, played by a random but
+// legal player, with the game's invariants checked after every event.
+// KVINT_SOAK_GAMES sets how many games each configuration plays.
+#include "game/categories.h"
+#include "game/game.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace kvint {
+namespace {
+
+constexpr std::size_t kDrawsPerEventLimit = 1'000'000;
+
+// Answers boxes from the player's plan, draws from a seeded generator, and
+// notices every message shown.
+class SoakPlatform : public Platform {
+  public:
+    explicit SoakPlatform(unsigned seed) : gen(seed) {}
+
+    std::mt19937 gen;
+    std::string nextAnswer;
+    std::vector<std::string> messages;
+    std::size_t draws = 0;
+
+    bool messageBox(std::string_view text, Buttons, std::string_view) override {
+        messages.emplace_back(text);
+        return false;
+    }
+    std::string inputBox(std::string_view, std::string_view) override { return nextAnswer; }
+    void playSound(std::string_view, Wait) override {}
+    void reseed() override {}
+    float random() override {
+        if (++draws > kDrawsPerEventLimit) {
+            throw std::runtime_error("a single event drew a million random numbers");
+        }
+        return static_cast<float>(gen() >> 8) * 0x1p-24F;
+    }
+    void clearSurface() override {}
+    void focus(Ctl) override {}
+    void endProgram() override {}
+};
+
+Dice sorted(Dice d) {
+    std::sort(d.begin(), d.end());
+    return d;
+}
+
+bool isEndMessage(const std::string& m) {
+    return m.find("все позиции") != std::string::npos ||
+           m == "Мы набрали одинаковое количество очков";
+}
+
+class Soak {
+  public:
+    Soak(unsigned seed, u8 gamemode, Ctl strengthBox)
+        : pf_(seed), game_(pf_, "."), gamemode_(gamemode) {
+        game_.click(gamemode == 1 ? Ctl::Option2 : Ctl::Option1);
+        game_.click(strengthBox);
+        pf_.nextAnswer = "Игрок";
+        act(Ctl::Command7);
+    }
+
+    // Plays until the game is over and a further roll has been refused, or
+    // until the event budget runs out. Returns whether the game ended.
+    bool play(int budget) {
+        for (int event = 0; event < budget; ++event) {
+            if (over() && refusedAfterEnd_) {
+                return true;
+            }
+            step();
+        }
+        return over();
+    }
+
+  private:
+    const State& st() const { return game_.state(); }
+    bool visible(Ctl c) const { return game_.controls()[c].visible; }
+    bool over() const { return columnComplete(st().mayscore) || columnComplete(st().compscore); }
+    bool myTurn(bool left) const { return visible(left ? Ctl::Command2 : Ctl::Command5); }
+
+    void step() {
+        std::uniform_int_distribution<int> percent(0, 99);
+        const int roll = percent(pf_.gen);
+        if (visible(Ctl::Command4)) {
+            return act(Ctl::Command4);
+        }
+        if (roll < 3) {
+            static constexpr std::array reports = {Ctl::hod, Ctl::mayschet, Ctl::schetcomp,
+                                                   Ctl::ochko};
+            return act(reports[static_cast<std::size_t>(roll) % reports.size()]);
+        }
+        const bool left = myTurn(true);
+        if (!left && !myTurn(false)) {
+            return act(Ctl::Command1); // game over with only the re-roll button: try it
+        }
+        if (roll < 40 && visible(Ctl::Command1) && st().dicelock == 0) {
+            return markAndReroll();
+        }
+        if (roll < 45) {
+            return write(left, hostileText());
+        }
+        if (roll < 50) {
+            return act(left ? Ctl::Command3 : Ctl::Command6);
+        }
+        write(left, bestCategory(left));
+    }
+
+    void markAndReroll() {
+        for (std::size_t i = 1; i <= kDice; ++i) {
+            if (pf_.gen() % 3 == 0) {
+                const Ctl die = textBox(i);
+                pf_.gen() % 2 ? act(die) : key(die, 13);
+            }
+        }
+        key(textBox(1 + pf_.gen() % kDice), static_cast<std::uint16_t>('a' + pf_.gen() % 26));
+        act(Ctl::Command1);
+    }
+
+    // The free category that scores most with the dice as they lie, or a
+    // random selector when none scores.
+    std::string bestCategory(bool left) {
+        static constexpr std::array<const char*, kCategories> selectors = {
+            "1", "2", "3", "4", "5", "6", "23", "32", "strit", "care", "kvint"};
+        Dice highFirst = st().kubik;
+        std::sort(highFirst.begin(), highFirst.end(), std::greater<>());
+        const Column& column = left ? st().mayscore : st().compscore;
+        std::string best = selectors[pf_.gen() % kCategories];
+        int bestPoints = 0;
+        for (std::size_t k = 1; k <= kCategories; ++k) {
+            const auto points = categoryPoints(k, highFirst);
+            if (column(k) == 0 && points && *points > bestPoints) {
+                bestPoints = *points;
+                best = selectors[k - 1];
+            }
+        }
+        return best;
+    }
+
+    std::string hostileText() {
+        static const std::array<std::string, 10> texts = {
+            "",   " ", "Care", "007", "+6.0", "\x01\x02\t", "🎲🎲", "קבינט", std::string(4000, 'x'),
+            "2/3"};
+        return texts[pf_.gen() % texts.size()];
+    }
+
+    void write(bool left, std::string text) {
+        pf_.nextAnswer = std::move(text);
+        act(left ? Ctl::Command2 : Ctl::Command5);
+    }
+
+    void key(Ctl die, std::uint16_t code) {
+        event([&] { game_.keyPress(die, code); }, false);
+    }
+    void act(Ctl c) {
+        event([&] { game_.click(c); }, c == Ctl::Command4 || rolls(c));
+    }
+
+    // The buttons whose handler ends in a roll of all six dice.
+    bool rolls(Ctl c) const {
+        return c == Ctl::Command7 || c == Ctl::Command5 || c == Ctl::Command6 ||
+               ((c == Ctl::Command2 || c == Ctl::Command3) && gamemode_ == 1);
+    }
+
+    template <typename F> void event(F&& f, bool attemptsRoll) {
+        const State before = st();
+        const bool wasOver = over();
+        pf_.messages.clear();
+        pf_.draws = 0;
+        f();
+        checkInvariants(before);
+        if (wasOver && attemptsRoll) {
+            // Every attempt to roll after the end shows the end again.
+            const bool shown = std::any_of(pf_.messages.begin(), pf_.messages.end(), isEndMessage);
+            const bool refusedEntry = !pf_.messages.empty() && !shown;
+            EXPECT_TRUE(shown || refusedEntry) << "no end-of-game message after the end";
+            if (shown) {
+                // An entry sorts the dice before its hand-over finds the end;
+                // nothing may be rolled.
+                EXPECT_EQ(sorted(st().kubik), sorted(before.kubik)) << "dice rolled after the end";
+                refusedAfterEnd_ = true;
+            }
+        }
+    }
+
+    void checkInvariants(const State& before) {
+        for (Face f : st().kubik) {
+            ASSERT_TRUE(f >= 1 && f <= 6) << "die " << f;
+        }
+        ASSERT_TRUE(st().brosnum >= 1 && st().brosnum <= 3) << int{st().brosnum};
+        int written = 0;
+        for (std::size_t k = 1; k <= kCategories; ++k) {
+            if (before.mayscore(k) != 0) {
+                ASSERT_EQ(st().mayscore(k), before.mayscore(k)) << "left category " << k;
+            }
+            if (before.compscore(k) != 0) {
+                ASSERT_EQ(st().compscore(k), before.compscore(k)) << "right category " << k;
+            }
+            written += before.compscore(k) != st().compscore(k) ? 1 : 0;
+            if (gamemode_ == 0 && st().compscore(k) == 0) {
+                // The computer never writes 0: a free category has no caption.
+                ASSERT_EQ(game_.controls()[comp(k)].text, "") << "computer wrote 0 in " << k;
+            }
+        }
+        ASSERT_LE(written, 1) << "more than one entry on the right in one event";
+    }
+
+    SoakPlatform pf_;
+    Game game_;
+    u8 gamemode_;
+    bool refusedAfterEnd_ = false;
+};
+
+int gamesPerConfiguration() {
+    const char* env = std::getenv("KVINT_SOAK_GAMES");
+    return env != nullptr ? std::max(1, std::atoi(env)) : 300;
+}
+
+struct Configuration {
+    u8 gamemode;
+    Ctl strength;
+};
+
+class GameSoak : public ::testing::TestWithParam<Configuration> {};
+
+TEST_P(GameSoak, EveryGameKeepsItsInvariantsAndEnds) {
+    const int games = gamesPerConfiguration();
+    int ended = 0;
+    for (int g = 0; g < games; ++g) {
+        Soak soak(static_cast<unsigned>(g * 7919 + GetParam().gamemode * 31 +
+                                        static_cast<int>(GetParam().strength)),
+                  GetParam().gamemode, GetParam().strength);
+        ended += soak.play(20'000) ? 1 : 0;
+        if (HasFatalFailure()) {
+            FAIL() << "in game " << g;
+        }
+    }
+    EXPECT_EQ(ended, games);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllModes, GameSoak,
+                         ::testing::Values(Configuration{0, Ctl::Check1},
+                                           Configuration{0, Ctl::Check2},
+                                           Configuration{0, Ctl::Check3},
+                                           Configuration{1, Ctl::Check2}));
+
+} // namespace
+} // namespace kvint
