@@ -3,6 +3,7 @@
 #include "game/game.h"
 
 #include <deque>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -18,6 +19,8 @@ class FakePlatform : public Platform {
     std::deque<std::string> answers;
     std::deque<bool> replies;
     std::vector<std::string> calls;
+    // When set, draws come from here once `randoms` runs dry.
+    std::function<float()> endless;
 
     bool messageBox(std::string_view text, Buttons buttons, std::string_view caption) override {
         calls.push_back("msgbox " + std::string(caption) + " | " + std::string(text));
@@ -35,7 +38,12 @@ class FakePlatform : public Platform {
                         std::to_string(static_cast<int>(wait)));
     }
     void reseed() override { calls.emplace_back("reseed"); }
-    float random() override { return take(randoms, "random"); }
+    float random() override {
+        if (randoms.empty() && endless) {
+            return endless();
+        }
+        return take(randoms, "random");
+    }
     void clearSurface() override { calls.emplace_back("cls"); }
     void focus(Ctl c) override { calls.push_back("focus " + std::string(controlName(c))); }
     void endProgram() override { calls.emplace_back("end"); }
