@@ -22,15 +22,6 @@ TEST_F(FacesTest, SixFivesFillACombinationBeforeTheFace) {
     expectEntry(5, 30, "ye.wav", before);
 }
 
-TEST_F(FacesTest, FivesAreKeptFromTwoAndWrittenFromFour) {
-    dice({5, 5, 1, 2, 3, 6});
-    pf.faces({5, 5, 1, 1, 6, 6});
-    const Column before = st.compscore;
-    game.proverka5();
-    expectEntry(5, 20, "ye.wav", before);
-    EXPECT_EQ(faces(st), (std::vector<int>{5, 5, 5, 5, 1, 6}));
-}
-
 TEST_F(FacesTest, FivesWithNothingToFillPassTheSameDiceOn) {
     allWrittenBut({4});
     dice({5, 5, 4, 4, 4, 1});
