@@ -97,8 +97,9 @@ int main(int argc, char** argv) {
     try {
         status = run(std::span<char*>(argv, static_cast<std::size_t>(argc)));
     } catch (const std::exception& e) {
-        // A fault of the game or the tool itself, never of the script.
-        std::cout.flush();
+        // A fault of the game or the tool itself, never of the script: still
+        // closed by an error record, with a status outside the script's own.
+        writeRecord(std::cout, {"error", std::string("internal error: ") + e.what()});
         std::cerr << "kvint-script: internal error: " << e.what() << '\n';
         status = 1;
     }
