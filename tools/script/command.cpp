@@ -4,7 +4,6 @@
 #include "tools/script/numbers.h"
 
 #include <array>
-#include <utility>
 
 namespace kvint::script {
 namespace {
