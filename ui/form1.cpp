@@ -246,11 +246,9 @@ void Form1::mirrorAction(Ctl c) {
     const Control& model = game_.controls()[c];
     QAction* action = actions_[at(c)];
     action->setText(literal(model.text));
+    // A hidden menu's items go quiet with it: Qt takes no shortcut of an
+    // action whose menu is off the menu bar.
     action->setVisible(model.visible);
-    if (kindOf(c) == Kind::menuItem) {
-        // An item of a hidden menu must not answer its shortcut either.
-        action->setEnabled(game_.controls().reachable(c));
-    }
 }
 
 void Form1::mirrorWindows() {

@@ -2,7 +2,6 @@
 
 #include "ui/wav_duration.h"
 
-#include <QAudioDevice>
 #include <QEventLoop>
 #include <QFile>
 #include <QMediaDevices>

@@ -3,6 +3,8 @@
 #include "game/platform.h"
 
 #include <QDir>
+// QSoundEffect in Qt 6.4 needs QAudioDevice complete but does not include it.
+#include <QAudioDevice>
 #include <QSoundEffect>
 
 #include <chrono>

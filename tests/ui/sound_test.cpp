@@ -1,0 +1,87 @@
+#include "ui/sound_player.h"
+
+#include <QDataStream>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMediaDevices>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using kvint::Wait;
+using kvint::ui::SoundPlayer;
+
+namespace {
+
+// One second of 8-bit mono silence at 8000 Hz.
+QByteArray oneSecondWav() {
+    constexpr quint32 rate = 8000;
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + rate);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << rate << rate << quint16(1) << quint16(8);
+    out.writeRawData("data", 4);
+    out << rate;
+    bytes.append(QByteArray(rate, char(0x80)));
+    return bytes;
+}
+
+bool write(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// Milliseconds a call takes.
+template <typename F> qint64 timed(F&& f) {
+    QElapsedTimer clock;
+    clock.start();
+    f();
+    return clock.elapsed();
+}
+
+} // namespace
+
+class SoundTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void unplayableFilesReturnAtOnce();
+    void aWaitEndsWithTheSoundOrAtOnceWithoutADevice();
+};
+
+void SoundTest::unplayableFilesReturnAtOnce() {
+    QTemporaryDir dir;
+    QVERIFY(write(dir.filePath("bad.wav"), "RIFF this is not a wave file at all"));
+    QVERIFY(write(dir.filePath("empty.wav"), {}));
+    SoundPlayer player{QDir(dir.path())};
+    for (const char* file : {"missing.wav", "bad.wav", "empty.wav"}) {
+        for (Wait wait : {Wait::untilEnd, Wait::none, Wait::untilEndQuietly}) {
+            QVERIFY2(timed([&] { player.play(file, wait); }) < 200, file);
+        }
+    }
+}
+
+void SoundTest::aWaitEndsWithTheSoundOrAtOnceWithoutADevice() {
+    QTemporaryDir dir;
+    QVERIFY(write(dir.filePath("second.wav"), oneSecondWav()));
+    SoundPlayer player{QDir(dir.path())};
+    player.preload(); // loads the files of the game only; this one comes on first use
+
+    QVERIFY(timed([&] { player.play("second.wav", Wait::none); }) < 200);
+    const qint64 waited = timed([&] { player.play("second.wav", Wait::untilEnd); });
+    if (QMediaDevices::audioOutputs().isEmpty()) {
+        // Nothing can be heard, and the effect would never say it ended.
+        QVERIFY(waited < 200);
+    } else {
+        // Never past the sound's own length and the start-up margin.
+        QVERIFY(waited < 2000);
+    }
+    player.stop();
+}
+
+QTEST_MAIN(SoundTest)
+#include "sound_test.moc"
