@@ -16,6 +16,7 @@ namespace kvint::script {
 namespace {
 
 template <typename... Fs> struct Overloaded : Fs... { using Fs::operator()...; };
+template <typename... Fs> Overloaded(Fs...) -> Overloaded<Fs...>; // for compilers without CTAD of aggregates
 
 class Runner {
   public:
