@@ -1,5 +1,9 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test.
+# Builds everything and runs every test: the whole suite, the same suite again
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded fuzz run
+# of the script engine.
+#   KVINT_SOAK_GAMES=N     games per configuration in the whole-game soak (default 300)
+#   KVINT_FUZZ_SECONDS=N   length of the fuzz run (default 60)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -7,6 +11,31 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
+echo "== Build and test"
 cmake -S "$root" -B "$root/build" -G Ninja >/dev/null
 cmake --build "$root/build" -j "$jobs"
 ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
+
+echo "== The same tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S "$root" -B "$root/build-asan" -G Ninja -DKVINT_SANITIZE=ON >/dev/null
+cmake --build "$root/build-asan" -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs"
+
+echo "== Fuzzing the script engine for ${KVINT_FUZZ_SECONDS:-60} s"
+CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DKVINT_FUZZ=ON \
+    -DKVINT_BUILD_UI=OFF -DKVINT_BUILD_TESTS=OFF >/dev/null
+cmake --build "$root/build-fuzz" -j "$jobs" --target kvint-fuzz
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/corpus"
+cp "$root"/tests/golden/*.kvs "$work/corpus"/
+if ! (cd "$work" && "$root/build-fuzz/kvint-fuzz" -max_total_time="${KVINT_FUZZ_SECONDS:-60}" \
+    -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$root/build-fuzz/" \
+    corpus >fuzz.log 2>&1); then
+    tail -n 60 "$work/fuzz.log"
+    echo "fuzz: 0 passed, 1 failed"
+    exit 1
+fi
+grep -E '^(Done|stat::number_of_executed_units)' "$work/fuzz.log"
+echo "fuzz: 1 passed, 0 failed"
