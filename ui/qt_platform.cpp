@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <chrono>
 #include <utility>
@@ -35,6 +36,8 @@ bool QtPlatform::messageBox(std::string_view text, Buttons buttons, std::string_
     if (buttons == Buttons::yesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
+        box.button(QMessageBox::Yes)->setText("Да");
+        box.button(QMessageBox::No)->setText("Нет");
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
@@ -51,6 +54,8 @@ std::string QtPlatform::inputBox(std::string_view prompt, std::string_view capti
     dialog.setLabelText(qs(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue({});
+    dialog.setOkButtonText("OK");
+    dialog.setCancelButtonText("Отмена");
     if (auto* entry = dialog.findChild<QLineEdit*>()) {
         entry->setMaxLength(kInputMaxLength);
     }

@@ -62,6 +62,7 @@ class WindowTest : public QObject {
     void everyControlFollowsTheModel();
     void entryAsksTheNameAndStartsPlay();
     void choicePanelAndTwoPlayersShowNamesAsTyped();
+    void cancelledNameBoxGivesAnEmptyName();
     void diceTakeClicksAndEnter();
     void hiddenMenusIgnoreTheirShortcuts();
     void rulesWindowTakesTheMainWindowsPlace();
@@ -229,6 +230,24 @@ void WindowTest::choicePanelAndTwoPlayersShowNamesAsTyped() {
     QCOMPARE(w.action(Ctl::schetcomp)->iconText(), QString("Счет Петя & Co"));
 }
 
+void WindowTest::cancelledNameBoxGivesAnEmptyName() {
+    Form1 w(assets_->path());
+    kvint::test::ModalAnswers answers;
+    answers.then([](QWidget& box) {
+        auto* entry = box.findChild<QLineEdit*>();
+        QVERIFY(entry != nullptr);
+        QVERIFY(entry->text().isEmpty());
+        QCOMPARE(entry->maxLength(), 255);
+        QTest::keyClicks(entry, "Vasya");
+        dynamic_cast<QInputDialog&>(box).reject();
+    });
+    click(w, Ctl::Command7);
+    QVERIFY(answers.allAnswered());
+    QCOMPARE(w.game().state().name1, std::string());
+    QCOMPARE(labelText(w, Ctl::Label8), QString());
+    QVERIFY(onView(w, Ctl::Text1)); // the game goes on with an empty name
+}
+
 void WindowTest::diceTakeClicksAndEnter() {
     Form1 w(assets_->path());
     QVERIFY(activate(w));
@@ -336,7 +355,12 @@ void WindowTest::exitAsksFirst() {
     enter(w, {"Вася"});
     QSignalSpy ended(&w, &Form1::programEnded);
     kvint::test::ModalAnswers answers;
-    answers.press(QMessageBox::No);
+    answers.then([](QWidget& box) {
+        auto& question = dynamic_cast<QMessageBox&>(box);
+        QCOMPARE(question.icon(), QMessageBox::NoIcon);
+        QCOMPARE(question.button(QMessageBox::Yes)->text(), QString("Да"));
+        question.button(QMessageBox::No)->click();
+    });
     w.action(Ctl::vihod)->trigger();
     QCOMPARE(answers.seen, QStringList{"Предупреждение | Вы действительно хотите выдти из игры?"});
     QCOMPARE(ended.count(), 0);
