@@ -100,6 +100,15 @@ void WindowTest::opensInTheStartState() {
     QCOMPARE(buttonCaption(w, Ctl::Option2), QString("Человек+ человек"));
     QCOMPARE(buttonCaption(w, Ctl::Check3), QString("Профи"));
     QCOMPARE(qobject_cast<QGroupBox*>(w.widget(Ctl::Frame1))->title(), QString("Выбор игры"));
+    for (Ctl c : {Ctl::Option1, Ctl::Option2}) {
+        // The two-word captions are too wide for one line: they wrap, not clip.
+        QWidget* option = w.widget(c);
+        const QString shown = qobject_cast<QAbstractButton*>(option)->text();
+        QVERIFY(shown.contains('\n'));
+        for (const QString& line : shown.split('\n')) {
+            QVERIFY(option->fontMetrics().horizontalAdvance(line) < option->width());
+        }
+    }
 
     for (Ctl c : {Ctl::Frame1, Ctl::Option1, Ctl::Option2, Ctl::Check1, Ctl::Check2, Ctl::Check3,
                   Ctl::Command7, Ctl::Label1, Ctl::Label6, Ctl::Label31, Ctl::comp11}) {
