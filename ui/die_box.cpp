@@ -31,6 +31,13 @@ void DieBox::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void DieBox::mouseMoveEvent(QMouseEvent* /*event*/) {}
 
+// The base class selects all on keyboard focus; a highlighted digit looks
+// like something the player could edit.
+void DieBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    deselect();
+}
+
 void DieBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit keyTyped(13);

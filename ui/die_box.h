@@ -23,6 +23,7 @@ class DieBox : public QLineEdit {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 } // namespace kvint::ui
