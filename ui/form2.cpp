@@ -8,6 +8,28 @@
 #include <utility>
 
 namespace kvint::ui {
+namespace {
+
+// Wrapping a line grows costly much faster than the line: one of a megabyte
+// froze the window for most of a minute. Text with such a line is shown
+// unwrapped, with a horizontal scroll bar instead.
+bool hasHugeLine(const QString& text) {
+    constexpr qsizetype wrapLimit = 10'000;
+    qsizetype lineStart = 0;
+    for (;;) {
+        const qsizetype end = text.indexOf('\n', lineStart);
+        const qsizetype length = (end < 0 ? text.size() : end) - lineStart;
+        if (length > wrapLimit) {
+            return true;
+        }
+        if (end < 0) {
+            return false;
+        }
+        lineStart = end + 1;
+    }
+}
+
+} // namespace
 
 Form2::Form2(Route route) : route_(std::move(route)), text_(this), close_(this) {
     setFont(formFont());
@@ -25,6 +47,8 @@ void Form2::mirror(const Controls& model) {
     setWindowTitle(QString::fromStdString(model[Ctl::Form2].text));
     const QString text = QString::fromStdString(model[Ctl::Form2_Text1].text);
     if (text_.toPlainText() != text) {
+        text_.setLineWrapMode(hasHugeLine(text) ? QPlainTextEdit::NoWrap
+                                                : QPlainTextEdit::WidgetWidth);
         text_.setPlainText(text);
     }
     text_.setVisible(model[Ctl::Form2_Text1].visible);

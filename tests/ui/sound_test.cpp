@@ -57,8 +57,11 @@ void SoundTest::unplayableFilesReturnAtOnce() {
     QTemporaryDir dir;
     QVERIFY(write(dir.filePath("bad.wav"), "RIFF this is not a wave file at all"));
     QVERIFY(write(dir.filePath("empty.wav"), {}));
+    QVERIFY(write(dir.filePath("truncated.wav"), oneSecondWav().left(60)));
+    QVERIFY(QDir(dir.path()).mkdir("folder.wav"));
     SoundPlayer player{QDir(dir.path())};
-    for (const char* file : {"missing.wav", "bad.wav", "empty.wav"}) {
+    for (const char* file :
+         {"missing.wav", "bad.wav", "empty.wav", "truncated.wav", "folder.wav"}) {
         for (Wait wait : {Wait::untilEnd, Wait::none, Wait::untilEndQuietly}) {
             QVERIFY2(timed([&] { player.play(file, wait); }) < 200, file);
         }
