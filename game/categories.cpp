@@ -6,7 +6,9 @@
 namespace kvint {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view trimBlanks(std::string_view s) {
     while (!s.empty() && s.front() == ' ') {
@@ -50,7 +52,13 @@ struct Selector {
 };
 
 constexpr std::array<Selector, 8> kNumbers = {{
-    {"1", 1}, {"2", 2}, {"3", 3}, {"4", 4}, {"5", 5}, {"6", 6}, {"23", cat::dva_tri},
+    {"1", 1},
+    {"2", 2},
+    {"3", 3},
+    {"4", 4},
+    {"5", 5},
+    {"6", 6},
+    {"23", cat::dva_tri},
     {"32", cat::tri_dva},
 }};
 

@@ -5,6 +5,7 @@
 namespace kvint {
 namespace {
 
+// clang-format off
 constexpr std::array<std::string_view, kControlCount> kNames = {
     "Form1",
     "Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9",
@@ -22,8 +23,11 @@ constexpr std::array<std::string_view, kControlCount> kNames = {
     "pomosch", "oprg", "pravila",
     "Form2", "Form2.Text1", "Form2.Command1",
 };
+// clang-format on
 
-bool between(Ctl c, Ctl first, Ctl last) { return c >= first && c <= last; }
+bool between(Ctl c, Ctl first, Ctl last) {
+    return c >= first && c <= last;
+}
 
 struct Design {
     Ctl id;
@@ -34,6 +38,7 @@ struct Design {
 
 // Captions and visibility as the window is designed; a control missing here
 // starts visible with an empty caption.
+// clang-format off
 constexpr std::array kDesign = {
     Design{Ctl::Form1, "Игра \"Покер\""},
     Design{Ctl::Label1, "кубик 1"}, Design{Ctl::Label2, "кубик 2"},
@@ -72,6 +77,7 @@ constexpr std::array kDesign = {
     Design{Ctl::Form2_Text1, "Text1"},
     Design{Ctl::Form2_Command1, "Закрыть"},
 };
+// clang-format on
 
 } // namespace
 
@@ -120,7 +126,9 @@ Kind kindOf(Ctl c) {
     return Kind::label;
 }
 
-Ctl windowOf(Ctl c) { return between(c, Ctl::Form2, Ctl::Form2_Command1) ? Ctl::Form2 : Ctl::Form1; }
+Ctl windowOf(Ctl c) {
+    return between(c, Ctl::Form2, Ctl::Form2_Command1) ? Ctl::Form2 : Ctl::Form1;
+}
 
 std::optional<Ctl> menuOf(Ctl item) {
     if (kindOf(item) != Kind::menuItem) {
@@ -132,7 +140,9 @@ std::optional<Ctl> menuOf(Ctl item) {
     return item < Ctl::pomosch ? Ctl::schet : Ctl::pomosch;
 }
 
-std::string_view controlName(Ctl c) { return kNames[static_cast<std::size_t>(c)]; }
+std::string_view controlName(Ctl c) {
+    return kNames[static_cast<std::size_t>(c)];
+}
 
 std::optional<Ctl> controlByName(std::string_view name) {
     const auto it = std::find(kNames.begin(), kNames.end(), name);

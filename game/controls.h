@@ -11,6 +11,7 @@ namespace kvint {
 // Every control of both windows, in the order a dump lists them. The menus
 // "Игра" and "Счет" and the item "Новая" carry Cyrillic names in the window
 // (see controlName); here they are spelled in Latin letters.
+// clang-format off
 enum class Ctl : unsigned char {
     Form1,
     Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10,
@@ -27,17 +28,28 @@ enum class Ctl : unsigned char {
     pomosch, oprg, pravila,
     Form2, Form2_Text1, Form2_Command1,
 };
+// clang-format on
 
 constexpr std::size_t kControlCount = static_cast<std::size_t>(Ctl::Form2_Command1) + 1;
 
 constexpr Ctl offset(Ctl first, std::size_t n) {
     return static_cast<Ctl>(static_cast<std::size_t>(first) + n);
 }
-constexpr Ctl label(std::size_t n) { return offset(Ctl::Label1, n - 1); }
-constexpr Ctl may(std::size_t k) { return offset(Ctl::may1, k - 1); }
-constexpr Ctl comp(std::size_t k) { return offset(Ctl::comp1, k - 1); }
-constexpr Ctl textBox(std::size_t i) { return offset(Ctl::Text1, i - 1); }
-constexpr Ctl command(std::size_t i) { return offset(Ctl::Command1, i - 1); }
+constexpr Ctl label(std::size_t n) {
+    return offset(Ctl::Label1, n - 1);
+}
+constexpr Ctl may(std::size_t k) {
+    return offset(Ctl::may1, k - 1);
+}
+constexpr Ctl comp(std::size_t k) {
+    return offset(Ctl::comp1, k - 1);
+}
+constexpr Ctl textBox(std::size_t i) {
+    return offset(Ctl::Text1, i - 1);
+}
+constexpr Ctl command(std::size_t i) {
+    return offset(Ctl::Command1, i - 1);
+}
 
 // Position of c within its numbered family (Text3 -> 3), for c in that family.
 constexpr std::size_t numberIn(Ctl first, Ctl c) {

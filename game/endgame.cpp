@@ -29,7 +29,8 @@ bool Game::humanRollJudgement() {
     const Totals t = totals(st_);
     if (t.left > t.right) {
         sound("end.wav");
-        message(st_.name1 + "Поздравляю! Вы записали все позиции и выграли " + t.margin() + " очков",
+        message(st_.name1 + "Поздравляю! Вы записали все позиции и выграли " + t.margin() +
+                    " очков",
                 kCaption);
     } else if (t.left < t.right) {
         message(st_.name1 + " Вы записали все позиции, но приэтом проиграли " + t.margin() +

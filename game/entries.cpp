@@ -118,6 +118,8 @@ void Game::Command5_Click() {
 }
 
 // "Отмена": player two passes.
-void Game::Command6_Click() { handToPlayerOne(); }
+void Game::Command6_Click() {
+    handToPlayerOne();
+}
 
 } // namespace kvint

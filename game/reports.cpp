@@ -10,9 +10,17 @@ namespace {
 // left column's last two pieces have no leading blank.
 std::string columnReport(const std::string& name, const Column& column, bool leftColumn) {
     const std::array<std::string_view, kCategories> pieces = {
-        " в еденицах ", " в двойках ",    " в тройках ",    " в четверках ",
-        " в пятерках ", " в шестерках ",  " в два по три ", " в три по два ",
-        " в стрите ",   leftColumn ? "в каре " : " в каре ", leftColumn ? "в покере " : " в покере ",
+        " в еденицах ",
+        " в двойках ",
+        " в тройках ",
+        " в четверках ",
+        " в пятерках ",
+        " в шестерках ",
+        " в два по три ",
+        " в три по два ",
+        " в стрите ",
+        leftColumn ? "в каре " : " в каре ",
+        leftColumn ? "в покере " : " в покере ",
     };
     std::string text = "У " + name;
     for (std::size_t k = 1; k <= kCategories; ++k) {

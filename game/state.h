@@ -60,7 +60,9 @@ struct State {
 };
 
 // Adds without wrapping: the 8-bit counters stop at 255.
-constexpr u8 saturatingInc(u8 v) { return v == 255 ? v : static_cast<u8>(v + 1); }
+constexpr u8 saturatingInc(u8 v) {
+    return v == 255 ? v : static_cast<u8>(v + 1);
+}
 
 constexpr bool columnComplete(const Column& c) {
     for (u8 v : c) {

@@ -7,7 +7,9 @@
 namespace kvint {
 namespace {
 
-Dice dice(Face a, Face b, Face c, Face d, Face e, Face f) { return Dice{{a, b, c, d, e, f}}; }
+Dice dice(Face a, Face b, Face c, Face d, Face e, Face f) {
+    return Dice{{a, b, c, d, e, f}};
+}
 
 TEST(SelectCategory, PlainSelectorsAndWords) {
     EXPECT_EQ(selectCategory("1"), 1U);
@@ -32,10 +34,12 @@ TEST(SelectCategory, LenientNumbers) {
 }
 
 TEST(SelectCategory, EverythingElseSelectsNothing) {
-    for (const char* text :
-         {"", " ", "0", "7", "33", "2/3", "3/2", "Care", "KVINT", "Strit", " strit", "kvint ",
-          "1.5", "2,01", "+", "++1", "-1", "1e0", "0x1", "1 2", "4a", ".5", "١", "４",
-          "99999999999999999999999", "кварт", "\t3"}) {
+    for (const char* text : {"",       " ",      "0",    "7",     "33",
+                             "2/3",    "3/2",    "Care", "KVINT", "Strit",
+                             " strit", "kvint ", "1.5",  "2,01",  "+",
+                             "++1",    "-1",     "1e0",  "0x1",   "1 2",
+                             "4a",     ".5",     "١",    "４",    "99999999999999999999999",
+                             "кварт",  "\t3"}) {
         EXPECT_EQ(selectCategory(text), std::nullopt) << '"' << text << '"';
     }
 }

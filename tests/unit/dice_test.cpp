@@ -54,9 +54,9 @@ TEST_F(DiceTest, FirstRollPlaysWithoutWaitingAndReseedsOnce) {
     pf.answers.push_back("Игрок");
     pf.faces({6, 6, 6, 3, 3, 3});
     game.click(Ctl::Command7);
-    EXPECT_EQ(pf.takeCalls(), (std::vector<std::string>{"inputbox kvint | Введите ваше имя",
-                                                        "sound dice05.wav 1", "cls", "reseed",
-                                                        "cls"}));
+    EXPECT_EQ(pf.takeCalls(),
+              (std::vector<std::string>{"inputbox kvint | Введите ваше имя", "sound dice05.wav 1",
+                                        "cls", "reseed", "cls"}));
     EXPECT_EQ(game.controls()[Ctl::Text4].text, "3");
 }
 

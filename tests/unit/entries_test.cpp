@@ -144,8 +144,7 @@ TEST_F(TwoPlayers, TotalsAreNeverWrapped) {
     }
     game.state().compscore(2) = 4;
     game.click(Ctl::ochko);
-    EXPECT_EQ(pf.takeCalls(),
-              (std::vector<std::string>{"msgbox Сообщение | У Аня330 у Боря4"}));
+    EXPECT_EQ(pf.takeCalls(), (std::vector<std::string>{"msgbox Сообщение | У Аня330 у Боря4"}));
 }
 
 TEST_F(TwoPlayers, LastEntryOfPlayerOneEndsTheGameBeforePlayerTwoRolls) {

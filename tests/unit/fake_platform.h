@@ -68,6 +68,8 @@ class FakePlatform : public Platform {
 };
 
 // Faces of the dice, for compact comparisons.
-inline std::vector<int> faces(const State& st) { return {st.kubik.begin(), st.kubik.end()}; }
+inline std::vector<int> faces(const State& st) {
+    return {st.kubik.begin(), st.kubik.end()};
+}
 
 } // namespace kvint::test

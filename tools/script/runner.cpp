@@ -16,7 +16,8 @@ namespace kvint::script {
 namespace {
 
 template <typename... Fs> struct Overloaded : Fs... { using Fs::operator()...; };
-template <typename... Fs> Overloaded(Fs...) -> Overloaded<Fs...>; // for compilers without CTAD of aggregates
+template <typename... Fs>
+Overloaded(Fs...) -> Overloaded<Fs...>; // for compilers without CTAD of aggregates
 
 class Runner {
   public:
