@@ -22,8 +22,8 @@ template <typename T, std::size_t N> struct OneBased {
     static constexpr std::size_t size() { return N; }
     constexpr auto begin() { return values.begin(); }
     constexpr auto end() { return values.end(); }
-    constexpr auto begin() const { return values.begin(); }
-    constexpr auto end() const { return values.end(); }
+    [[nodiscard]] constexpr auto begin() const { return values.begin(); }
+    [[nodiscard]] constexpr auto end() const { return values.end(); }
     friend constexpr bool operator==(const OneBased&, const OneBased&) = default;
 };
 

@@ -36,7 +36,7 @@ void appendTone(Samples& out, Tone t, double volume = 0.5) {
 // Dice on a table: a burst of decaying noise clicks, more clicks for more dice.
 Samples rattle(int dice, double seconds) {
     Samples out(static_cast<std::size_t>(seconds * kRate), 0.0);
-    std::mt19937 gen(static_cast<unsigned>(dice) * 7919U);
+    std::mt19937 gen(static_cast<std::mt19937::result_type>(dice) * 7919U);
     std::uniform_real_distribution<double> noise(-1.0, 1.0);
     std::uniform_int_distribution<std::size_t> start(0, out.size() * 3 / 4);
     for (int click = 0; click < dice * 5; ++click) {

@@ -42,7 +42,7 @@ QString literal(const std::string& s) {
 }
 
 std::filesystem::path localPath(const QString& folder) {
-    return std::filesystem::path(QFile::encodeName(folder).toStdString());
+    return {QFile::encodeName(folder).toStdString()};
 }
 
 std::unique_ptr<QWidget> makeWidget(Ctl c, QWidget* parent) {

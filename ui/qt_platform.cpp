@@ -8,7 +8,6 @@
 #include <QPushButton>
 
 #include <chrono>
-#include <utility>
 
 namespace kvint::ui {
 namespace {
@@ -21,7 +20,7 @@ QString qs(std::string_view s) {
 
 } // namespace
 
-QtPlatform::QtPlatform(Form1& window, QDir assets) : window_(window), sounds_(std::move(assets)) {}
+QtPlatform::QtPlatform(Form1& window, const QDir& assets) : window_(window), sounds_(assets) {}
 
 bool QtPlatform::messageBox(std::string_view text, Buttons buttons, std::string_view caption) {
     if (ended_) {

@@ -17,7 +17,7 @@ class Form1;
 // it stands at that moment.
 class QtPlatform : public Platform {
   public:
-    QtPlatform(Form1& window, QDir assets);
+    QtPlatform(Form1& window, const QDir& assets);
 
     bool messageBox(std::string_view text, Buttons buttons, std::string_view caption) override;
     std::string inputBox(std::string_view prompt, std::string_view caption) override;

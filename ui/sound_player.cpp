@@ -9,7 +9,6 @@
 #include <QUrl>
 
 #include <span>
-#include <utility>
 
 namespace kvint::ui {
 namespace {
@@ -29,7 +28,7 @@ std::optional<std::chrono::milliseconds> measure(const QString& path) {
 
 } // namespace
 
-SoundPlayer::SoundPlayer(QDir folder) : folder_(std::move(folder)) {}
+SoundPlayer::SoundPlayer(const QDir& folder) : folder_(folder) {}
 
 bool SoundPlayer::haveOutput() {
     if (!haveOutput_) {

@@ -21,7 +21,7 @@ namespace kvint::ui {
 // without an audio device the effect never reports that it has finished.
 class SoundPlayer {
   public:
-    explicit SoundPlayer(QDir folder);
+    explicit SoundPlayer(const QDir& folder);
 
     // Loads every sound ahead of its first use; call once the window is up.
     void preload();

@@ -44,7 +44,7 @@ std::optional<unsigned> parseBounded(std::string_view word, unsigned max) {
     }
     unsigned value = 0;
     for (char c : word) {
-        const unsigned digit = static_cast<unsigned>(c - '0');
+        const auto digit = static_cast<unsigned>(c - '0');
         if (digit > max || value > (max - digit) / 10) {
             return std::nullopt;
         }
