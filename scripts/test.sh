@@ -2,7 +2,7 @@
 # Builds everything and runs every test: the whole suite, the same suite again
 # under AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded fuzz run
 # of the script engine.
-#   KVINT_SOAK_GAMES=N     games per configuration in the whole-game soak (default 300)
+#   KVINT_SOAK_GAMES=N     games per configuration in the whole-game soak (default 1000)
 #   KVINT_FUZZ_SECONDS=N   length of the fuzz run (default 60)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -219,7 +219,10 @@ class Soak {
 
 int gamesPerConfiguration() {
     const char* env = std::getenv("KVINT_SOAK_GAMES");
-    return env != nullptr ? std::max(1, std::atoi(env)) : 300;
+    if (env == nullptr) {
+        return 1000;
+    }
+    return static_cast<int>(std::clamp(std::strtol(env, nullptr, 10), 1L, 1'000'000L));
 }
 
 struct Configuration {
