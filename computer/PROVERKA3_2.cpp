@@ -50,12 +50,8 @@ bool Game::pairsFourFiveSix() {
         entry(cat::tri_dva, 30, "wow.wav");
         return true;
     }
-    if (compFree(st_, cat::kvint)) {
-        st_.dicesum = diceSum(st_);
-        if (st_.dicesum >= 29) {
-            entry(cat::kvint, st_.dicesum, "wow.wav");
-            return true;
-        }
+    if (kvintFrom29()) {
+        return true;
     }
     return giveUp();
 }
@@ -115,23 +111,17 @@ bool Game::foursSixesPairs() {
         entry(cat::dva_tri, 30, "wow.wav");
         return true;
     }
-    if (compFree(st_, cat::kvint)) {
-        st_.dicesum = diceSum(st_);
-        if (st_.dicesum >= 29) {
-            entry(cat::kvint, st_.dicesum, "wow.wav");
-            return true;
-        }
+    if (kvintFrom29()) {
+        return true;
     }
-    const auto rule = firstRule({
-        {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
-        {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
-        {compFree(st_, 4) && four >= 16, 4, four, "ye.wav"},
-    });
-    if (!rule) {
-        return giveUp();
+    if (enterFirst({
+            {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
+            {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
+            {compFree(st_, 4) && four >= 16, 4, four, "ye.wav"},
+        })) {
+        return true;
     }
-    entry(rule->k, rule->v, rule->sound);
-    return true;
+    return giveUp();
 }
 
 } // namespace kvint

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <initializer_list>
-#include <optional>
 #include <string_view>
 
 namespace kvint {
@@ -17,16 +16,6 @@ struct Rule {
     u8 v;
     std::string_view sound;
 };
-
-// The checks take the first line of their table that applies.
-inline std::optional<Rule> firstRule(std::initializer_list<Rule> rules) {
-    for (const Rule& r : rules) {
-        if (r.applies) {
-            return r;
-        }
-    }
-    return std::nullopt;
-}
 
 inline bool compFree(const State& st, std::size_t k) {
     return st.compscore(k) == 0;

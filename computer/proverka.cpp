@@ -25,7 +25,7 @@ bool Game::proverkaSixes() {
     keepRerollOnce({6});
     countFaces({6});
     const u8 six = st_.facesum(6);
-    const auto rule = firstRule({
+    return enterFirst({
         {six == 36 && compFree(st_, cat::dva_tri), cat::dva_tri, 36, "wow.wav"},
         {six == 36 && compFree(st_, cat::tri_dva), cat::tri_dva, 36, "wow.wav"},
         {compFree(st_, 6) && six >= 30, 6, six, "ye.wav"},
@@ -33,11 +33,6 @@ bool Game::proverkaSixes() {
         {compFree(st_, 6) && six == 24, 6, 24, "ye.wav"},
         {six >= 30 && compFree(st_, cat::kvint), cat::kvint, diceSum(st_), "wow.wav"},
     });
-    if (!rule) {
-        return false;
-    }
-    entry(rule->k, rule->v, rule->sound);
-    return true;
 }
 
 // "care" is no aim here: four fives are worth more in face 5.
@@ -50,24 +45,14 @@ bool Game::proverkaFives() {
     keepRerollTwice({5});
     countFaces({5});
     const u8 five = st_.facesum(5);
-    const auto rule = firstRule({
-        {five == 30 && compFree(st_, cat::dva_tri), cat::dva_tri, 30, "wow.wav"},
-        {five == 30 && compFree(st_, cat::tri_dva), cat::tri_dva, 30, "wow.wav"},
-        {compFree(st_, 5) && five >= 20, 5, five, "ye.wav"},
-    });
-    if (rule) {
-        entry(rule->k, rule->v, rule->sound);
+    if (enterFirst({
+            {five == 30 && compFree(st_, cat::dva_tri), cat::dva_tri, 30, "wow.wav"},
+            {five == 30 && compFree(st_, cat::tri_dva), cat::tri_dva, 30, "wow.wav"},
+            {compFree(st_, 5) && five >= 20, 5, five, "ye.wav"},
+        })) {
         return true;
     }
-    if (!compFree(st_, cat::kvint) || five < 25) {
-        return false;
-    }
-    st_.dicesum = diceSum(st_);
-    if (st_.dicesum < 29) {
-        return false;
-    }
-    entry(cat::kvint, st_.dicesum, "wow.wav");
-    return true;
+    return five >= 25 && kvintFrom29();
 }
 
 // Three of face f (4 or 3) try for four of them in the face category.

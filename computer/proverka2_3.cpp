@@ -51,20 +51,18 @@ bool Game::fivesSixesTriples() {
     const u8 six = st_.facesum(6);
     const u8 total = diceSum(st_);
     const bool fourAndPair = (five == 20 && six == 12) || (five == 10 && six == 24);
-    const auto rule = firstRule({
-        {five == 15 && six == 18, cat::dva_tri, 33, "wow.wav"},
-        {compFree(st_, cat::tri_dva) && fourAndPair, cat::tri_dva, static_cast<u8>(five + six),
-         "wow.wav"},
-        {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
-        {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
-        {compFree(st_, 5) && five >= 20, 5, five, "ye.wav"},
-        {compFree(st_, cat::kvint) && total >= 29, cat::kvint, total, "wow.wav"},
-    });
-    if (!rule) {
-        return giveUp();
+    if (enterFirst({
+            {five == 15 && six == 18, cat::dva_tri, 33, "wow.wav"},
+            {compFree(st_, cat::tri_dva) && fourAndPair, cat::tri_dva, static_cast<u8>(five + six),
+             "wow.wav"},
+            {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
+            {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
+            {compFree(st_, 5) && five >= 20, 5, five, "ye.wav"},
+            {compFree(st_, cat::kvint) && total >= 29, cat::kvint, total, "wow.wav"},
+        })) {
+        return true;
     }
-    entry(rule->k, rule->v, rule->sound);
-    return true;
+    return giveUp();
 }
 
 // Only face 6, "care" or "kvint" here, even for six sixes.
@@ -77,16 +75,14 @@ bool Game::sixesOneFive() {
     countFaces({6});
     const u8 six = st_.facesum(6);
     const u8 total = diceSum(st_);
-    const auto rule = firstRule({
-        {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
-        {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
-        {compFree(st_, cat::kvint) && six >= 24 && total >= 29, cat::kvint, total, "wow.wav"},
-    });
-    if (!rule) {
-        return giveUp();
+    if (enterFirst({
+            {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
+            {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
+            {compFree(st_, cat::kvint) && six >= 24 && total >= 29, cat::kvint, total, "wow.wav"},
+        })) {
+        return true;
     }
-    entry(rule->k, rule->v, rule->sound);
-    return true;
+    return giveUp();
 }
 
 bool Game::fivesOneSix() {
@@ -98,18 +94,16 @@ bool Game::fivesOneSix() {
     const u8 five = st_.facesum(5);
     const u8 six = st_.facesum(6);
     const u8 total = diceSum(st_);
-    const auto rule = firstRule({
-        {compFree(st_, cat::dva_tri) && five == 15 && six == 18, cat::dva_tri, 33, "wow.wav"},
-        {compFree(st_, cat::tri_dva) && five == 20 && six == 12, cat::tri_dva, 32, "wow.wav"},
-        {compFree(st_, cat::dva_tri) && five == 30, cat::dva_tri, 30, "wow.wav"},
-        {compFree(st_, 5) && five >= 20, 5, five, "ye.wav"},
-        {compFree(st_, cat::kvint) && total >= 29, cat::kvint, total, "wow.wav"},
-    });
-    if (!rule) {
-        return giveUp();
+    if (enterFirst({
+            {compFree(st_, cat::dva_tri) && five == 15 && six == 18, cat::dva_tri, 33, "wow.wav"},
+            {compFree(st_, cat::tri_dva) && five == 20 && six == 12, cat::tri_dva, 32, "wow.wav"},
+            {compFree(st_, cat::dva_tri) && five == 30, cat::dva_tri, 30, "wow.wav"},
+            {compFree(st_, 5) && five >= 20, 5, five, "ye.wav"},
+            {compFree(st_, cat::kvint) && total >= 29, cat::kvint, total, "wow.wav"},
+        })) {
+        return true;
     }
-    entry(rule->k, rule->v, rule->sound);
-    return true;
+    return giveUp();
 }
 
 bool Game::foursSixesTriples() {
@@ -125,19 +119,17 @@ bool Game::foursSixesTriples() {
     countFaces({6, 4});
     const u8 four = st_.facesum(4);
     const u8 six = st_.facesum(6);
-    const auto rule = firstRule({
-        {four == 12 && six == 18 && compFree(st_, cat::dva_tri), cat::dva_tri, 30, "wow.wav"},
-        {compFree(st_, cat::tri_dva) && four == 8 && six == 24, cat::tri_dva, 32, "wow.wav"},
-        {compFree(st_, cat::tri_dva) && four == 16 && six == 12, cat::tri_dva, 28, "wow.wav"},
-        {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
-        {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
-        {compFree(st_, 4) && four >= 16, 4, four, "ye.wav"},
-    });
-    if (!rule) {
-        return giveUp();
+    if (enterFirst({
+            {four == 12 && six == 18 && compFree(st_, cat::dva_tri), cat::dva_tri, 30, "wow.wav"},
+            {compFree(st_, cat::tri_dva) && four == 8 && six == 24, cat::tri_dva, 32, "wow.wav"},
+            {compFree(st_, cat::tri_dva) && four == 16 && six == 12, cat::tri_dva, 28, "wow.wav"},
+            {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
+            {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
+            {compFree(st_, 4) && four >= 16, 4, four, "ye.wav"},
+        })) {
+        return true;
     }
-    entry(rule->k, rule->v, rule->sound);
-    return true;
+    return giveUp();
 }
 
 bool Game::sixesOneFour() {
@@ -148,22 +140,16 @@ bool Game::sixesOneFour() {
     keepRerollOnce({6});
     countFaces({6});
     const u8 six = st_.facesum(6);
-    const auto rule = firstRule({
-        {six == 36 && compFree(st_, cat::dva_tri), cat::dva_tri, 36, "wow.wav"},
-        {six == 36 && compFree(st_, cat::tri_dva), cat::tri_dva, 36, "wow.wav"},
-        {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
-        {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
-    });
-    if (rule) {
-        entry(rule->k, rule->v, rule->sound);
+    if (enterFirst({
+            {six == 36 && compFree(st_, cat::dva_tri), cat::dva_tri, 36, "wow.wav"},
+            {six == 36 && compFree(st_, cat::tri_dva), cat::tri_dva, 36, "wow.wav"},
+            {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
+            {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
+        })) {
         return true;
     }
-    if (compFree(st_, cat::kvint) && six >= 12) {
-        st_.dicesum = diceSum(st_);
-        if (st_.dicesum >= 29) {
-            entry(cat::kvint, st_.dicesum, "wow.wav");
-            return true;
-        }
+    if (six >= 12 && kvintFrom29()) {
+        return true;
     }
     return giveUp();
 }

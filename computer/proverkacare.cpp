@@ -33,13 +33,9 @@ void Game::proverkacare() {
         clearHighCounts();
         return;
     }
-    if (st_.compscore(cat::kvint) == 0) {
-        st_.dicesum = static_cast<u8>(diceTotal(st_.kubik));
-        if (st_.dicesum >= 29) {
-            entry(cat::kvint, st_.dicesum, "wow.wav");
-            clearHighCounts();
-            return;
-        }
+    if (kvintFrom29()) {
+        clearHighCounts();
+        return;
     }
     if (giveUp()) {
         return;

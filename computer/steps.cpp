@@ -1,3 +1,4 @@
+#include "computer/check.h"
 #include "game/game.h"
 
 #include <algorithm>
@@ -83,6 +84,28 @@ bool Game::faceCheck(Face f, u8 rerollAt, u8 enterAt) {
     }
     entry(k, st_.facesum(k), "ye.wav");
     clearHighCounts();
+    return true;
+}
+
+bool Game::enterFirst(std::initializer_list<Rule> rules) {
+    for (const Rule& r : rules) {
+        if (r.applies) {
+            entry(r.k, r.v, r.sound);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Game::kvintFrom29() {
+    if (!compFree(st_, cat::kvint)) {
+        return false;
+    }
+    st_.dicesum = diceSum(st_);
+    if (st_.dicesum < 29) {
+        return false;
+    }
+    entry(cat::kvint, st_.dicesum, "wow.wav");
     return true;
 }
 

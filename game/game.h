@@ -12,6 +12,8 @@
 
 namespace kvint {
 
+struct Rule; // a line of a computer check's table, see computer/check.h
+
 // The main window's logic: the game state, the model of every control, and
 // the handlers and procedures that change them. The window shell shows the
 // model and routes the user's events to click, keyPress and closeWindow; the
@@ -132,6 +134,11 @@ class Game {
     // write category f when the count reaches enterAt; both only while f is
     // free. True when it wrote.
     bool faceCheck(Face f, u8 rerollAt, u8 enterAt);
+    // While "kvint" is free, writes the dice total there when it reaches 29.
+    bool kvintFrom29();
+    // The checks write the first line of their table that applies; false
+    // when none does.
+    bool enterFirst(std::initializer_list<Rule> rules);
 
     // Pieces of the first links of the computer's chain. A stage returns true
     // when the turn is over: an entry was made or the novice gave up.
