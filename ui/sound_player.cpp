@@ -1,30 +1,17 @@
 #include "ui/sound_player.h"
 
-#include "ui/wav_duration.h"
+#include "ui/sound_file.h"
 
 #include <QEventLoop>
-#include <QFile>
 #include <QMediaDevices>
 #include <QTimer>
 #include <QUrl>
-
-#include <span>
 
 namespace kvint::ui {
 namespace {
 
 // Time for the effect to start after play() on top of the sound's length.
 constexpr std::chrono::milliseconds kWaitMargin{300};
-
-std::optional<std::chrono::milliseconds> measure(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    return wavDuration(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                 static_cast<std::size_t>(bytes.size())));
-}
 
 } // namespace
 
@@ -43,7 +30,7 @@ SoundPlayer::Sound& SoundPlayer::load(const QString& name) {
     }
     Sound& sound = sounds_[name];
     const QString path = folder_.filePath(name);
-    const auto length = measure(path);
+    const auto length = soundLength(path);
     if (!length || !haveOutput()) {
         return sound;
     }

@@ -1,7 +1,9 @@
 // The files beside the program may be anything: the game must go on, with
 // no hang and no crash, and the rules window must still open and close.
 #include "modal_answers.h"
+#include "silent_wav.h"
 #include "ui/form1.h"
+#include "ui/sound_file.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -11,53 +13,58 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
+#include <chrono>
 #include <string_view>
 
 using kvint::Ctl;
+using kvint::test::write;
 using kvint::ui::Form1;
 
 namespace {
 
-enum class Spoil { missing, empty, truncated, notWav, folder };
+// A named pipe with no writer blocks whoever opens it; /dev/zero never ends.
+enum class Spoil { missing, empty, truncated, notWav, folder, pipe, endless };
 
-bool write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+bool spoilFile(const QDir& dir, const QString& name, Spoil how) {
+    const QString path = dir.filePath(name);
+    switch (how) {
+    case Spoil::missing:
+        return true;
+    case Spoil::empty:
+        return write(path, {});
+    case Spoil::truncated:
+        return write(path, QByteArray("RIFF\x24\x10\x00\x00WAVEfmt ", 16));
+    case Spoil::notWav:
+        return write(path, QByteArray(5000, '\xAB'));
+    case Spoil::folder:
+        return dir.mkdir(name);
+    case Spoil::pipe:
+        return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    case Spoil::endless:
+        return QFile::link("/dev/zero", path);
+    }
+    return false;
 }
 
-// Lays every file the game looks for, spoiled the same way.
+// Lays every file the game looks for, spoiled the same way. The rules file
+// holds `rules` unless it cannot be a plain file.
 bool spoilAssets(const QDir& dir, Spoil how, const QByteArray& rules) {
     for (std::string_view name : kvint::kSoundFiles) {
-        const QString path = dir.filePath(QString::fromUtf8(name.data(), qsizetype(name.size())));
-        switch (how) {
-        case Spoil::missing:
-            break;
-        case Spoil::empty:
-            if (!write(path, {})) {
-                return false;
-            }
-            break;
-        case Spoil::truncated:
-            if (!write(path, QByteArray("RIFF\x24\x10\x00\x00WAVEfmt ", 16))) {
-                return false;
-            }
-            break;
-        case Spoil::notWav:
-            if (!write(path, QByteArray(5000, '\xAB'))) {
-                return false;
-            }
-            break;
-        case Spoil::folder:
-            if (!dir.mkdir(path)) {
-                return false;
-            }
-            break;
+        if (!spoilFile(dir, QString::fromUtf8(name.data(), qsizetype(name.size())), how)) {
+            return false;
         }
     }
-    if (how == Spoil::folder) {
-        return dir.mkdir("help.rls");
+    switch (how) {
+    case Spoil::missing:
+    case Spoil::folder:
+    case Spoil::pipe:
+    case Spoil::endless:
+        return spoilFile(dir, "help.rls", how);
+    default:
+        return write(dir.filePath("help.rls"), rules);
     }
-    return how == Spoil::missing || write(dir.filePath("help.rls"), rules);
 }
 
 } // namespace
@@ -66,9 +73,30 @@ class HostileFilesTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void soundFilesThatNeverEndReadAsMissing();
     void gameGoesOn_data();
     void gameGoesOn();
 };
+
+void HostileFilesTest::soundFilesThatNeverEndReadAsMissing() {
+    QTemporaryDir tmp;
+    const QDir dir(tmp.path());
+    QVERIFY(spoilFile(dir, "pipe.wav", Spoil::pipe));
+    QVERIFY(spoilFile(dir, "zero.wav", Spoil::endless));
+    QVERIFY(write(dir.filePath("huge.wav"),
+                  kvint::test::silentWav(quint32(kvint::ui::kSoundFileLimit))));
+    QVERIFY(write(dir.filePath("second.wav"), kvint::test::silentWav(8000)));
+    QVERIFY(QFile::link(dir.filePath("second.wav"), dir.filePath("link.wav")));
+
+    for (const char* name : {"pipe.wav", "zero.wav", "huge.wav"}) {
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY2(!kvint::ui::soundLength(dir.filePath(name)), name);
+        QVERIFY2(clock.elapsed() < 1000, name);
+    }
+    // A link to a real sound is followed.
+    QCOMPARE(kvint::ui::soundLength(dir.filePath("link.wav")), std::chrono::milliseconds(1000));
+}
 
 void HostileFilesTest::gameGoesOn_data() {
     QTest::addColumn<int>("spoil");
@@ -81,6 +109,9 @@ void HostileFilesTest::gameGoesOn_data() {
     QTest::newRow("not a wav, invalid bytes")
         << int(Spoil::notWav) << QByteArray("\xFF\xFE\x00\x01\r\n\x98", 7) << "яю";
     QTest::newRow("folder") << int(Spoil::folder) << QByteArray() << unreadable;
+    QTest::newRow("named pipes") << int(Spoil::pipe) << QByteArray() << unreadable;
+    QTest::newRow("links to an endless device")
+        << int(Spoil::endless) << QByteArray() << unreadable;
     QTest::newRow("tens of megabytes of lines")
         << int(Spoil::empty) << QByteArray("Строка правил номер такая-то.\r\n").repeated(600000)
         << "Строка";

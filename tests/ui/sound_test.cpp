@@ -1,8 +1,7 @@
+#include "silent_wav.h"
 #include "ui/sound_player.h"
 
-#include <QDataStream>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QMediaDevices>
 #include <QTemporaryDir>
 #include <QTest>
@@ -10,30 +9,11 @@
 #include <memory>
 
 using kvint::Wait;
+using kvint::test::silentWav;
+using kvint::test::write;
 using kvint::ui::SoundPlayer;
 
 namespace {
-
-// One second of 8-bit mono silence at 8000 Hz.
-QByteArray oneSecondWav() {
-    constexpr quint32 rate = 8000;
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + rate);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << rate << rate << quint16(1) << quint16(8);
-    out.writeRawData("data", 4);
-    out << rate;
-    bytes.append(QByteArray(rate, char(0x80)));
-    return bytes;
-}
-
-bool write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 // Milliseconds a call takes.
 template <typename F> qint64 timed(F&& f) {
@@ -57,7 +37,7 @@ void SoundTest::unplayableFilesReturnAtOnce() {
     QTemporaryDir dir;
     QVERIFY(write(dir.filePath("bad.wav"), "RIFF this is not a wave file at all"));
     QVERIFY(write(dir.filePath("empty.wav"), {}));
-    QVERIFY(write(dir.filePath("truncated.wav"), oneSecondWav().left(60)));
+    QVERIFY(write(dir.filePath("truncated.wav"), silentWav(8000).left(60)));
     QVERIFY(QDir(dir.path()).mkdir("folder.wav"));
     SoundPlayer player{QDir(dir.path())};
     for (const char* file :
@@ -70,7 +50,7 @@ void SoundTest::unplayableFilesReturnAtOnce() {
 
 void SoundTest::aWaitEndsWithTheSoundOrAtOnceWithoutADevice() {
     QTemporaryDir dir;
-    QVERIFY(write(dir.filePath("second.wav"), oneSecondWav()));
+    QVERIFY(write(dir.filePath("second.wav"), silentWav(8000)));
     SoundPlayer player{QDir(dir.path())};
     player.preload(); // loads the files of the game only; this one comes on first use
 
