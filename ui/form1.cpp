@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -148,6 +149,9 @@ Form1::Form1(const QString& assetsFolder)
     buildControls();
     buildMenus();
     sync();
+    // Loading the sounds waits for the event loop, by which time the window
+    // is on screen.
+    QTimer::singleShot(0, this, [this] { platform_.preloadSounds(); });
 }
 
 Form1::~Form1() = default;
@@ -212,7 +216,7 @@ void Form1::routeKey(Ctl die, std::uint16_t code) {
 }
 
 void Form1::sync() {
-    if (platform_.ended()) {
+    if (game_.ended()) {
         return;
     }
     for (auto c = at(kFirstWidget); c <= at(kLastWidget); ++c) {
@@ -310,7 +314,7 @@ QAction* Form1::action(Ctl c) const {
     return actions_[at(c)];
 }
 
-QWidget* Form1::windowOnView() {
+QWidget* Form1::dialogParent() {
     if (!isVisible() && form2_ && form2_->isVisible()) {
         return form2_.get();
     }
@@ -331,12 +335,11 @@ void Form1::shutDown() {
 
 void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (platform_.ended()) {
-        return;
+    // Closing the main window ends the run, even while the game has it hidden
+    // behind the rules window.
+    if (!game_.ended()) {
+        game_.Form1_Unload();
     }
-    game_.closeWindow(Ctl::Form1);
-    // Closing the main window ends the run whatever the rules window did.
-    platform_.endProgram();
 }
 
 } // namespace kvint::ui

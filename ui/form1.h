@@ -2,6 +2,7 @@
 
 #include "game/game.h"
 #include "ui/form2.h"
+#include "ui/platform_host.h"
 #include "ui/qt_platform.h"
 
 #include <QAction>
@@ -18,7 +19,7 @@ namespace kvint::ui {
 // menu bar, and the routing of the user's events to the game. The widgets
 // hold no state of their own that matters; after each event sync() copies
 // the game's control model onto them.
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, public PlatformHost {
     Q_OBJECT
   public:
     explicit Form1(const QString& assetsFolder);
@@ -26,16 +27,15 @@ class Form1 : public QMainWindow {
 
     // Mirrors the whole model onto both windows, shows and hides them, and
     // places any keyboard focus the game asked for.
-    void sync();
+    void sync() override;
 
-    // Services for the platform.
-    void requestFocus(Ctl c) { pendingFocus_ = c; }
-    void repaintSurface();
-    void shutDown();
-    [[nodiscard]] QWidget* windowOnView();
+    [[nodiscard]] bool ended() const override { return game_.ended(); }
+    [[nodiscard]] QWidget* dialogParent() override;
+    void requestFocus(Ctl c) override { pendingFocus_ = c; }
+    void repaintSurface() override;
+    void shutDown() override;
 
     Game& game() { return game_; }
-    QtPlatform& platform() { return platform_; }
     // The widget of a control of either window (null for menus, or for the
     // rules window before it first opens), and the action of a menu or item.
     [[nodiscard]] QWidget* widget(Ctl c);

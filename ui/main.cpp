@@ -1,7 +1,6 @@
 #include "ui/form1.h"
 
 #include <QApplication>
-#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -13,7 +12,5 @@ int main(int argc, char* argv[]) {
     kvint::ui::Form1 window(QCoreApplication::applicationDirPath());
     QObject::connect(&window, &kvint::ui::Form1::programEnded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    // Loading the sounds waits until the window is on screen.
-    QTimer::singleShot(0, &window, [&window] { window.platform().sounds().preload(); });
     return QApplication::exec();
 }

@@ -1,7 +1,5 @@
 #include "ui/qt_platform.h"
 
-#include "ui/form1.h"
-
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -20,14 +18,14 @@ QString qs(std::string_view s) {
 
 } // namespace
 
-QtPlatform::QtPlatform(Form1& window, const QDir& assets) : window_(window), sounds_(assets) {}
+QtPlatform::QtPlatform(PlatformHost& host, const QDir& assets) : host_(host), sounds_(assets) {}
 
 bool QtPlatform::messageBox(std::string_view text, Buttons buttons, std::string_view caption) {
-    if (ended_) {
+    if (host_.ended()) {
         return false;
     }
-    window_.sync();
-    QMessageBox box(window_.windowOnView());
+    host_.sync();
+    QMessageBox box(host_.dialogParent());
     box.setWindowTitle(qs(caption));
     box.setTextFormat(Qt::PlainText); // names typed by the players are shown as typed
     box.setText(qs(text));
@@ -44,11 +42,11 @@ bool QtPlatform::messageBox(std::string_view text, Buttons buttons, std::string_
 }
 
 std::string QtPlatform::inputBox(std::string_view prompt, std::string_view caption) {
-    if (ended_) {
+    if (host_.ended()) {
         return {};
     }
-    window_.sync();
-    QInputDialog dialog(window_.windowOnView());
+    host_.sync();
+    QInputDialog dialog(host_.dialogParent());
     dialog.setWindowTitle(qs(caption));
     dialog.setLabelText(qs(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
@@ -65,11 +63,11 @@ std::string QtPlatform::inputBox(std::string_view prompt, std::string_view capti
 }
 
 void QtPlatform::playSound(std::string_view file, Wait wait) {
-    if (ended_) {
+    if (host_.ended()) {
         return;
     }
     if (wait != Wait::none) {
-        window_.sync();
+        host_.sync();
     }
     sounds_.play(file, wait);
 }
@@ -85,24 +83,27 @@ float QtPlatform::random() {
 }
 
 void QtPlatform::clearSurface() {
-    if (!ended_) {
-        window_.repaintSurface();
+    if (!host_.ended()) {
+        host_.repaintSurface();
     }
 }
 
 void QtPlatform::focus(Ctl control) {
-    if (!ended_) {
-        window_.requestFocus(control);
+    if (!host_.ended()) {
+        host_.requestFocus(control);
     }
 }
 
+// The game has marked itself ended before it calls this.
 void QtPlatform::endProgram() {
-    if (ended_) {
-        return;
-    }
-    ended_ = true;
     sounds_.stop();
-    window_.shutDown();
+    host_.shutDown();
+}
+
+void QtPlatform::preloadSounds() {
+    if (!host_.ended()) {
+        sounds_.preload();
+    }
 }
 
 } // namespace kvint::ui

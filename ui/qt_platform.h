@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/platform.h"
+#include "ui/platform_host.h"
 #include "ui/sound_player.h"
 
 #include <QDir>
@@ -9,15 +10,15 @@
 
 namespace kvint::ui {
 
-class Form1;
-
 // The game's services on a real desktop: Qt boxes, QSoundEffect sounds and a
 // clock-seeded generator. Before anything modal or any waiting sound the
 // window is brought up to date with the model, so the user sees the game as
-// it stands at that moment.
+// it stands at that moment. Once the game has ended the program every
+// service is a no-op, so a handler still on the stack runs out without
+// showing anything.
 class QtPlatform : public Platform {
   public:
-    QtPlatform(Form1& window, const QDir& assets);
+    QtPlatform(PlatformHost& host, const QDir& assets);
 
     bool messageBox(std::string_view text, Buttons buttons, std::string_view caption) override;
     std::string inputBox(std::string_view prompt, std::string_view caption) override;
@@ -28,16 +29,13 @@ class QtPlatform : public Platform {
     void focus(Ctl control) override;
     void endProgram() override;
 
-    // True once the program has been ended; every service is then a no-op,
-    // so a handler still on the stack runs out without showing anything.
-    [[nodiscard]] bool ended() const { return ended_; }
-    SoundPlayer& sounds() { return sounds_; }
+    // Loads every sound ahead of its first use; best once the window is up.
+    void preloadSounds();
 
   private:
-    Form1& window_;
+    PlatformHost& host_;
     SoundPlayer sounds_;
     std::mt19937 generator_;
-    bool ended_ = false;
 };
 
 } // namespace kvint::ui

@@ -128,6 +128,7 @@ void HostileFilesTest::gameGoesOn() {
 
     Form1 w(assets.path());
     w.show();
+    QCoreApplication::processEvents(); // the window loads every sound once it is up
     kvint::test::ModalAnswers answers;
     answers.type("Игрок");
     QTest::mouseClick(w.widget(Ctl::Command7), Qt::LeftButton);

@@ -46,6 +46,24 @@ void click(Form1& w, Ctl c) {
     QTest::mouseClick(w.widget(c), Qt::LeftButton);
 }
 
+// Counts what the platform asks of its window.
+struct CountingHost : kvint::ui::PlatformHost {
+    bool over = false;
+    int calls = 0;
+    int shutDowns = 0;
+    QWidget parent;
+
+    [[nodiscard]] bool ended() const override { return over; }
+    void sync() override { ++calls; }
+    QWidget* dialogParent() override {
+        ++calls;
+        return &parent;
+    }
+    void requestFocus(Ctl /*control*/) override { ++calls; }
+    void repaintSurface() override { ++calls; }
+    void shutDown() override { ++shutDowns; }
+};
+
 } // namespace
 
 class WindowTest : public QObject {
@@ -68,6 +86,7 @@ class WindowTest : public QObject {
     void rulesWindowTakesTheMainWindowsPlace();
     void exitAsksFirst();
     void closingTheMainWindowEndsTheRun();
+    void platformIsSilentOnceTheGameHasEnded();
 
   private:
     // Makes the window active so its F-key shortcuts are live.
@@ -356,7 +375,7 @@ void WindowTest::rulesWindowTakesTheMainWindowsPlace() {
     QVERIFY(!form2->isVisible()); // ...and the game hides the window itself
     QVERIFY(w.isVisible());
     QCOMPARE(w.rulesWindow(), form2);
-    QVERIFY(!w.platform().ended());
+    QVERIFY(!w.game().ended());
 }
 
 void WindowTest::exitAsksFirst() {
@@ -379,7 +398,7 @@ void WindowTest::exitAsksFirst() {
     w.action(Ctl::vihod)->trigger();
     QCOMPARE(ended.count(), 1);
     QVERIFY(!w.isVisible());
-    QVERIFY(w.platform().ended());
+    QVERIFY(w.game().ended());
 }
 
 void WindowTest::closingTheMainWindowEndsTheRun() {
@@ -399,6 +418,29 @@ void WindowTest::closingTheMainWindowEndsTheRun() {
     w.action(Ctl::pravila)->trigger();
     QVERIFY(!w.rulesWindow()->isVisible());
     QVERIFY(!w.isVisible());
+}
+
+void WindowTest::platformIsSilentOnceTheGameHasEnded() {
+    CountingHost host;
+    kvint::ui::QtPlatform platform(host, QDir(assets_->path()));
+    kvint::test::ModalAnswers answers;
+    answers.press(QMessageBox::Yes);
+    QVERIFY(platform.messageBox("Играем?", kvint::Buttons::yesNo, "kvint"));
+    QVERIFY(answers.allAnswered());
+    QVERIFY(host.calls > 0);
+
+    host.over = true;
+    host.calls = 0;
+    QVERIFY(!platform.messageBox("Играем?", kvint::Buttons::yesNo, "kvint"));
+    QCOMPARE(platform.inputBox("Имя", "kvint"), std::string());
+    platform.playSound("ooh.wav", kvint::Wait::untilEnd);
+    platform.clearSurface();
+    platform.focus(Ctl::Text1);
+    platform.preloadSounds();
+    QCOMPARE(host.calls, 0);
+    QCOMPARE(answers.unexpected, 0);
+    platform.endProgram();
+    QCOMPARE(host.shutDowns, 1);
 }
 
 QTEST_MAIN(WindowTest)

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "game/controls.h"
+
+class QWidget;
+
+namespace kvint::ui {
+
+// What a window offers the platform that serves its game.
+class PlatformHost {
+  public:
+    PlatformHost(const PlatformHost&) = delete;
+    PlatformHost& operator=(const PlatformHost&) = delete;
+
+    // True once the game has ended the program: from then on nothing is
+    // shown or played.
+    [[nodiscard]] virtual bool ended() const = 0;
+    // Brings what is on view up to date with the game.
+    virtual void sync() = 0;
+    // The window a modal box belongs to: the one on view.
+    [[nodiscard]] virtual QWidget* dialogParent() = 0;
+    // Focus goes to the control at the next sync, once it is on view.
+    virtual void requestFocus(Ctl control) = 0;
+    virtual void repaintSurface() = 0;
+    // Takes every window off view and ends the run.
+    virtual void shutDown() = 0;
+
+  protected:
+    PlatformHost() = default;
+    ~PlatformHost() = default;
+};
+
+} // namespace kvint::ui
