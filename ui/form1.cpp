@@ -46,23 +46,24 @@ std::filesystem::path localPath(const QString& folder) {
     return {QFile::encodeName(folder).toStdString()};
 }
 
-std::unique_ptr<QWidget> makeWidget(Ctl c, QWidget* parent) {
+// The widget is owned by its parent, as every child widget of the windows.
+QWidget* makeWidget(Ctl c, QWidget* parent) {
     switch (kindOf(c)) {
     case Kind::textBox:
-        return std::make_unique<DieBox>(parent);
+        return new DieBox(parent);
     case Kind::button:
-        return std::make_unique<QPushButton>(parent);
+        return new QPushButton(parent);
     case Kind::frame:
-        return std::make_unique<QGroupBox>(parent);
+        return new QGroupBox(parent);
     case Kind::option: {
-        auto option = std::make_unique<QRadioButton>(parent);
+        auto* option = new QRadioButton(parent);
         option->setAutoExclusive(false); // the game selects the options itself
         return option;
     }
     case Kind::checkBox:
-        return std::make_unique<QCheckBox>(parent);
+        return new QCheckBox(parent);
     default: {
-        auto label = std::make_unique<QLabel>(parent);
+        auto* label = new QLabel(parent);
         label->setTextFormat(Qt::PlainText); // player names are shown as typed
         return label;
     }
@@ -140,11 +141,11 @@ struct Menu {
 
 Form1::Form1(const QString& assetsFolder)
     : platform_(*this, QDir(assetsFolder)), game_(platform_, localPath(assetsFolder)),
-      surface_(this) {
+      surface_(new QWidget(this)) {
     shownBack_.fill(kNeverMirrored);
     setFont(formFont());
-    setCentralWidget(&surface_);
-    surface_.setFixedSize(form1ClientSize());
+    setCentralWidget(surface_);
+    surface_->setFixedSize(form1ClientSize());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     buildControls();
     buildMenus();
@@ -161,18 +162,18 @@ void Form1::buildControls() {
     // lie under the choice panel, and the frame under its own options.
     for (auto c = at(kFirstWidget); c <= at(kLastWidget); ++c) {
         const auto id = static_cast<Ctl>(c);
-        auto w = makeWidget(id, &surface_);
+        QWidget* w = makeWidget(id, surface_);
         if (const auto place = placeOf(id)) {
             w->setGeometry(*place);
         }
-        if (auto* die = qobject_cast<DieBox*>(w.get())) {
+        if (auto* die = qobject_cast<DieBox*>(w)) {
             connect(die, &DieBox::clicked, this, [this, id] { route(id); });
             connect(die, &DieBox::keyTyped, this,
                     [this, id](std::uint16_t code) { routeKey(id, code); });
-        } else if (auto* button = qobject_cast<QAbstractButton*>(w.get())) {
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             connect(button, &QAbstractButton::clicked, this, [this, id] { route(id); });
         }
-        widgets_[c] = std::move(w);
+        widgets_[c] = w;
     }
 }
 
@@ -231,7 +232,7 @@ void Form1::sync() {
 
 void Form1::mirrorControl(Ctl c) {
     const Control& model = game_.controls()[c];
-    QWidget* w = widgets_[at(c)].get();
+    QWidget* w = widgets_[at(c)];
     const Kind kind = kindOf(c);
     setText(w, kind, model.text);
     if (auto* button = qobject_cast<QAbstractButton*>(w); button && model.value >= 0) {
@@ -259,7 +260,7 @@ void Form1::mirrorWindows() {
     const Controls& model = game_.controls();
     setWindowTitle(qs(model[Ctl::Form1].text));
     if (shownBack_[at(Ctl::Form1)] != model[Ctl::Form1].back) {
-        setBackground(&surface_, Kind::window, model[Ctl::Form1].back);
+        setBackground(surface_, Kind::window, model[Ctl::Form1].back);
         shownBack_[at(Ctl::Form1)] = model[Ctl::Form1].back;
     }
     if (model[Ctl::Form2].visible && !form2_) {
@@ -293,7 +294,7 @@ QWidget* Form1::widget(Ctl c) {
         return this;
     }
     if (c >= kFirstWidget && c <= kLastWidget) {
-        return widgets_[at(c)].get();
+        return widgets_[at(c)];
     }
     if (!form2_) {
         return nullptr;
@@ -322,7 +323,7 @@ QWidget* Form1::dialogParent() {
 }
 
 void Form1::repaintSurface() {
-    surface_.update();
+    surface_->update();
 }
 
 void Form1::shutDown() {

@@ -61,10 +61,13 @@ class Form1 : public QMainWindow, public PlatformHost {
 
     QtPlatform platform_;
     Game game_;
-    QWidget surface_;
-    std::array<std::unique_ptr<QWidget>, kControlCount> widgets_;
+    // Child widgets belong to their Qt parent; these only point at them.
+    QWidget* surface_;
+    std::array<QWidget*, kControlCount> widgets_{};
     std::array<QAction*, kControlCount> actions_{};
     std::array<int, kControlCount> shownBack_{};
+    // A window of its own: a Qt parent would tie it to the main window it
+    // stands in for, so it has none and this is its only owner.
     std::unique_ptr<Form2> form2_;
     std::optional<Ctl> pendingFocus_;
 };

@@ -31,29 +31,30 @@ bool hasHugeLine(const QString& text) {
 
 } // namespace
 
-Form2::Form2(Route route) : route_(std::move(route)), text_(this), close_(this) {
+Form2::Form2(Route route)
+    : route_(std::move(route)), text_(new QPlainTextEdit(this)), close_(new QPushButton(this)) {
     setFont(formFont());
     setFixedSize(form2ClientSize());
-    text_.setGeometry(*placeOf(Ctl::Form2_Text1));
-    text_.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text_->setGeometry(*placeOf(Ctl::Form2_Text1));
+    text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The text is rebuilt from the file on every opening; edits would only be
     // thrown away, so the box is for reading.
-    text_.setReadOnly(true);
-    close_.setGeometry(*placeOf(Ctl::Form2_Command1));
-    connect(&close_, &QPushButton::clicked, this, [this] { route_(Ctl::Form2_Command1); });
+    text_->setReadOnly(true);
+    close_->setGeometry(*placeOf(Ctl::Form2_Command1));
+    connect(close_, &QPushButton::clicked, this, [this] { route_(Ctl::Form2_Command1); });
 }
 
 void Form2::mirror(const Controls& model) {
     setWindowTitle(QString::fromStdString(model[Ctl::Form2].text));
     const QString text = QString::fromStdString(model[Ctl::Form2_Text1].text);
-    if (text_.toPlainText() != text) {
-        text_.setLineWrapMode(hasHugeLine(text) ? QPlainTextEdit::NoWrap
-                                                : QPlainTextEdit::WidgetWidth);
-        text_.setPlainText(text);
+    if (text_->toPlainText() != text) {
+        text_->setLineWrapMode(hasHugeLine(text) ? QPlainTextEdit::NoWrap
+                                                 : QPlainTextEdit::WidgetWidth);
+        text_->setPlainText(text);
     }
-    text_.setVisible(model[Ctl::Form2_Text1].visible);
-    close_.setText(QString::fromStdString(model[Ctl::Form2_Command1].text));
-    close_.setVisible(model[Ctl::Form2_Command1].visible);
+    text_->setVisible(model[Ctl::Form2_Text1].visible);
+    close_->setText(QString::fromStdString(model[Ctl::Form2_Command1].text));
+    close_->setVisible(model[Ctl::Form2_Command1].visible);
 }
 
 void Form2::closeEvent(QCloseEvent* event) {

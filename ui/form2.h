@@ -19,16 +19,17 @@ class Form2 : public QWidget {
     explicit Form2(Route route);
 
     void mirror(const Controls& model);
-    [[nodiscard]] QPlainTextEdit& textBox() { return text_; }
-    [[nodiscard]] QPushButton& closeButton() { return close_; }
+    [[nodiscard]] QPlainTextEdit& textBox() { return *text_; }
+    [[nodiscard]] QPushButton& closeButton() { return *close_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     Route route_;
-    QPlainTextEdit text_;
-    QPushButton close_;
+    // Owned by this window as their Qt parent.
+    QPlainTextEdit* text_;
+    QPushButton* close_;
 };
 
 } // namespace kvint::ui
