@@ -5,6 +5,7 @@
 #include "ui/fonts.h"
 #include "ui/layout.h"
 #include "ui/palette.h"
+#include "ui/qstring_conv.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -32,14 +33,10 @@ std::size_t at(Ctl c) {
     return static_cast<std::size_t>(c);
 }
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 // Buttons, frames and menus read '&' as a mnemonic mark; the game's texts
 // mean the character itself.
 QString literal(const std::string& s) {
-    return qs(s).replace('&', "&&");
+    return toQString(s).replace('&', "&&");
 }
 
 std::filesystem::path localPath(const QString& folder) {
@@ -86,8 +83,8 @@ int captionWidth(const QWidget* w, Kind kind) {
 void setText(QWidget* w, Kind kind, const std::string& text) {
     switch (kind) {
     case Kind::textBox:
-        if (auto* box = static_cast<QLineEdit*>(w); box->text() != qs(text)) {
-            box->setText(qs(text));
+        if (auto* box = static_cast<QLineEdit*>(w); box->text() != toQString(text)) {
+            box->setText(toQString(text));
         }
         return;
     case Kind::button:
@@ -102,7 +99,7 @@ void setText(QWidget* w, Kind kind, const std::string& text) {
         static_cast<QGroupBox*>(w)->setTitle(literal(text));
         return;
     default:
-        static_cast<QLabel*>(w)->setText(qs(text));
+        static_cast<QLabel*>(w)->setText(toQString(text));
         return;
     }
 }
@@ -258,7 +255,7 @@ void Form1::mirrorAction(Ctl c) {
 
 void Form1::mirrorWindows() {
     const Controls& model = game_.controls();
-    setWindowTitle(qs(model[Ctl::Form1].text));
+    setWindowTitle(toQString(model[Ctl::Form1].text));
     if (shownBack_[at(Ctl::Form1)] != model[Ctl::Form1].back) {
         setBackground(surface_, Kind::window, model[Ctl::Form1].back);
         shownBack_[at(Ctl::Form1)] = model[Ctl::Form1].back;

@@ -2,6 +2,7 @@
 
 #include "ui/fonts.h"
 #include "ui/layout.h"
+#include "ui/qstring_conv.h"
 
 #include <QCloseEvent>
 
@@ -45,15 +46,15 @@ Form2::Form2(Route route)
 }
 
 void Form2::mirror(const Controls& model) {
-    setWindowTitle(QString::fromStdString(model[Ctl::Form2].text));
-    const QString text = QString::fromStdString(model[Ctl::Form2_Text1].text);
+    setWindowTitle(toQString(model[Ctl::Form2].text));
+    const QString text = toQString(model[Ctl::Form2_Text1].text);
     if (text_->toPlainText() != text) {
         text_->setLineWrapMode(hasHugeLine(text) ? QPlainTextEdit::NoWrap
                                                  : QPlainTextEdit::WidgetWidth);
         text_->setPlainText(text);
     }
     text_->setVisible(model[Ctl::Form2_Text1].visible);
-    close_->setText(QString::fromStdString(model[Ctl::Form2_Command1].text));
+    close_->setText(toQString(model[Ctl::Form2_Command1].text));
     close_->setVisible(model[Ctl::Form2_Command1].visible);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/qt_platform.h"
 
+#include "ui/qstring_conv.h"
+
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -12,10 +14,6 @@ namespace {
 
 constexpr int kInputMaxLength = 255;
 
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 } // namespace
 
 QtPlatform::QtPlatform(PlatformHost& host, const QDir& assets) : host_(host), sounds_(assets) {}
@@ -26,9 +24,9 @@ bool QtPlatform::messageBox(std::string_view text, Buttons buttons, std::string_
     }
     host_.sync();
     QMessageBox box(host_.dialogParent());
-    box.setWindowTitle(qs(caption));
+    box.setWindowTitle(toQString(caption));
     box.setTextFormat(Qt::PlainText); // names typed by the players are shown as typed
-    box.setText(qs(text));
+    box.setText(toQString(text));
     box.setIcon(QMessageBox::NoIcon);
     if (buttons == Buttons::yesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -47,8 +45,8 @@ std::string QtPlatform::inputBox(std::string_view prompt, std::string_view capti
     }
     host_.sync();
     QInputDialog dialog(host_.dialogParent());
-    dialog.setWindowTitle(qs(caption));
-    dialog.setLabelText(qs(prompt));
+    dialog.setWindowTitle(toQString(caption));
+    dialog.setLabelText(toQString(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue({});
     dialog.setOkButtonText("OK");
@@ -59,7 +57,7 @@ std::string QtPlatform::inputBox(std::string_view prompt, std::string_view capti
     if (dialog.exec() != QDialog::Accepted) {
         return {};
     }
-    return dialog.textValue().toStdString();
+    return toStdString(dialog.textValue());
 }
 
 void QtPlatform::playSound(std::string_view file, Wait wait) {

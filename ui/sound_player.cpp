@@ -1,5 +1,6 @@
 #include "ui/sound_player.h"
 
+#include "ui/qstring_conv.h"
 #include "ui/sound_file.h"
 
 #include <QEventLoop>
@@ -42,7 +43,7 @@ SoundPlayer::Sound& SoundPlayer::load(const QString& name) {
 
 void SoundPlayer::preload() {
     for (std::string_view file : kSoundFiles) {
-        load(QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size())));
+        load(toQString(file));
     }
 }
 
@@ -54,7 +55,7 @@ void SoundPlayer::stop() {
 }
 
 void SoundPlayer::play(std::string_view file, Wait wait) {
-    Sound& sound = load(QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size())));
+    Sound& sound = load(toQString(file));
     if (!sound.effect) {
         return;
     }

@@ -3,6 +3,7 @@
 #include "modal_answers.h"
 #include "silent_wav.h"
 #include "ui/form1.h"
+#include "ui/qstring_conv.h"
 #include "ui/sound_file.h"
 
 #include <QDir>
@@ -52,7 +53,7 @@ bool spoilFile(const QDir& dir, const QString& name, Spoil how) {
 // holds `rules` unless it cannot be a plain file.
 bool spoilAssets(const QDir& dir, Spoil how, const QByteArray& rules) {
     for (std::string_view name : kvint::kSoundFiles) {
-        if (!spoilFile(dir, QString::fromUtf8(name.data(), qsizetype(name.size())), how)) {
+        if (!spoilFile(dir, kvint::ui::toQString(name), how)) {
             return false;
         }
     }
