@@ -105,4 +105,8 @@ void QtPlatform::endProgram() {
     window_.shutDown();
 }
 
+void QtPlatform::gameEnded(const GameResult& result) {
+    statistics_.record(result, QDate::currentDate());
+}
+
 } // namespace kvint::ui

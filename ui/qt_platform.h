@@ -2,6 +2,7 @@
 
 #include "game/platform.h"
 #include "ui/sound_player.h"
+#include "ui/statistics_store.h"
 
 #include <QDir>
 
@@ -27,15 +28,18 @@ class QtPlatform : public Platform {
     void clearSurface() override;
     void focus(Ctl control) override;
     void endProgram() override;
+    void gameEnded(const GameResult& result) override;
 
     // True once the program has been ended; every service is then a no-op,
     // so a handler still on the stack runs out without showing anything.
     [[nodiscard]] bool ended() const { return ended_; }
     SoundPlayer& sounds() { return sounds_; }
+    StatisticsStore& statistics() { return statistics_; }
 
   private:
     Form1& window_;
     SoundPlayer sounds_;
+    StatisticsStore statistics_{StatisticsStore::defaultFile()};
     std::mt19937 generator_;
     bool ended_ = false;
 };
