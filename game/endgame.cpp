@@ -21,12 +21,21 @@ Totals totals(const State& st) {
 
 } // namespace
 
+void Game::reportEnd(int left, int right) {
+    if (endReported_) {
+        return;
+    }
+    endReported_ = true;
+    platform_.gameEnded({st_.gamemode, st_.level, left, right});
+}
+
 // Before a human roll: the left column first, then the right one.
 bool Game::humanRollJudgement() {
     if (!columnComplete(st_.mayscore)) {
         return rightJudgement();
     }
     const Totals t = totals(st_);
+    reportEnd(t.left, t.right);
     if (t.left > t.right) {
         sound("end.wav");
         message(st_.name1 + "Поздравляю! Вы записали все позиции и выграли " + t.margin() +
@@ -48,6 +57,7 @@ bool Game::rightJudgement() {
         return false;
     }
     const Totals t = totals(st_);
+    reportEnd(t.left, t.right);
     if (t.left < t.right) {
         sound("end.wav");
         message(st_.name2 + " записал все позиции. И по результатам подсчета очкков вы проиграли " +
@@ -69,6 +79,7 @@ bool Game::computerTurnJudgement() {
         return false;
     }
     const Totals t = totals(st_);
+    reportEnd(t.left, t.right);
     if (t.left > t.right) {
         sound("end.wav");
         message("Поздравляю! Вы записали все позиции и выграли " + t.margin() + " очков", kCaption);

@@ -114,6 +114,8 @@ class Game {
     bool humanRollJudgement();
     bool rightJudgement();
     bool computerTurnJudgement();
+    // Tells the platform how the game came out, the first time only.
+    void reportEnd(int left, int right);
 
     // Score sheet.
     void paintColumnsFree();
@@ -163,6 +165,7 @@ class Game {
     State st_;
     Controls ui_;
     bool ended_ = false;
+    bool endReported_ = false; // this game's result went to the platform; "Новая" clears it
     bool computerRolling_ = false; // a computer roll is under way
     bool newRollWanted_ = false;   // julik asked for a new roll while one was under way
 };

@@ -3,6 +3,7 @@
 #include "game/controls.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,15 @@ enum class Wait : unsigned char {
 };
 
 enum class Buttons : unsigned char { ok, yesNo };
+
+// How a finished game came out, told once per game when its end is first
+// judged: the mode and strength as the state holds them, and both totals.
+struct GameResult {
+    std::uint8_t gamemode; // 0 against the computer, 1 two people
+    std::uint8_t level;    // 0 Мастер, 1 Новичок, 2 Профи
+    int left;              // player one's total
+    int right;             // the computer's or player two's total
+};
 
 // The caption every box shows when the game gives it none.
 inline constexpr std::string_view kAppTitle = "kvint";
@@ -45,6 +55,8 @@ class Platform {
     virtual void clearSurface() = 0;
     virtual void focus(Ctl control) = 0;
     virtual void endProgram() = 0;
+    // A game has ended; nothing the game does depends on it.
+    virtual void gameEnded(const GameResult& /*result*/) {}
 };
 
 } // namespace kvint

@@ -93,6 +93,7 @@ void Game::Command7_Click() {
 }
 
 void Game::novaya_Click() {
+    endReported_ = false;
     st_.mayscore = {};
     st_.compscore = {};
     paintColumnsFree();

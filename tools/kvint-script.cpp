@@ -2,6 +2,7 @@
 // writes what the game does as a transcript on standard output.
 //
 //     kvint-script [--assets DIR] [SCRIPT]
+//     kvint-script --help
 #include "tools/script/halt.h"
 #include "tools/script/runner.h"
 #include "tools/script/transcript.h"
@@ -21,9 +22,20 @@ namespace {
 namespace fs = std::filesystem;
 using namespace kvint::script;
 
+constexpr std::string_view kUsage =
+    "Usage: kvint-script [--assets DIR] [SCRIPT]\n"
+    "       kvint-script --help\n"
+    "Runs the game's logic from a script of user actions (SCRIPT, or standard input)\n"
+    "and writes the transcript on standard output.\n"
+    "  --assets DIR  the folder beside the program (help.rls); default: the folder\n"
+    "                that holds this executable\n"
+    "  --help        print this text and exit\n"
+    "Exit status: 0 done, 2 malformed script line or argument, 3 empty queue.\n";
+
 struct Options {
     std::optional<fs::path> assets;
     std::optional<fs::path> script;
+    bool help = false;
 };
 
 // A usage fault ends the tool as a malformed line would: an error record on
@@ -48,7 +60,9 @@ fs::path executableFolder(const char* argv0) {
 std::optional<std::string> parseArguments(std::span<char*> args, Options& options) {
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        if (arg == "--assets") {
+        if (arg == "--help") {
+            options.help = true;
+        } else if (arg == "--assets") {
             if (i + 1 == args.size()) {
                 return "--assets needs a folder";
             }
@@ -80,6 +94,10 @@ int run(std::span<char*> args) {
     Options options;
     if (const auto problem = parseArguments(args, options)) {
         return usageError(*problem);
+    }
+    if (options.help) {
+        std::cout << kUsage;
+        return 0;
     }
     const fs::path assets =
         options.assets.value_or(executableFolder(args.empty() ? nullptr : args[0]));

@@ -6,6 +6,7 @@
 #include "ui/layout.h"
 #include "ui/palette.h"
 #include "ui/qstring_conv.h"
+#include "ui/statistics_dialog.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -196,7 +197,23 @@ void Form1::buildMenus() {
             connect(action, &QAction::triggered, this, [this, id] { route(id); });
             actions_[at(id)] = action;
         }
+        if (m.id == Ctl::schet) {
+            buildViewMenu();
+        }
     }
+}
+
+// "Вид" belongs to the window, not to the game: always on view, never in the
+// control model.
+void Form1::buildViewMenu() {
+    QMenu* view = menuBar()->addMenu(QStringLiteral("Вид"));
+    connect(view->addAction(QStringLiteral("Статистика…")), &QAction::triggered, this,
+            &Form1::showStatistics);
+}
+
+void Form1::showStatistics() {
+    StatisticsDialog dialog(platform_.statistics(), this);
+    dialog.exec();
 }
 
 void Form1::route(Ctl c) {

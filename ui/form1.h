@@ -52,6 +52,8 @@ class Form1 : public QMainWindow, public PlatformHost {
   private:
     void buildControls();
     void buildMenus();
+    void buildViewMenu();
+    void showStatistics();
     void route(Ctl c);
     void routeKey(Ctl die, std::uint16_t code);
     void mirrorControl(Ctl c);

@@ -104,4 +104,8 @@ void QtPlatform::preloadSounds() {
     }
 }
 
+void QtPlatform::gameEnded(const GameResult& result) {
+    statistics_.record(result, QDate::currentDate());
+}
+
 } // namespace kvint::ui

@@ -3,6 +3,7 @@
 #include "game/platform.h"
 #include "ui/platform_host.h"
 #include "ui/sound_player.h"
+#include "ui/statistics_store.h"
 
 #include <QDir>
 
@@ -28,13 +29,16 @@ class QtPlatform : public Platform {
     void clearSurface() override;
     void focus(Ctl control) override;
     void endProgram() override;
+    void gameEnded(const GameResult& result) override;
 
     // Loads every sound ahead of its first use; best once the window is up.
     void preloadSounds();
+    StatisticsStore& statistics() { return statistics_; }
 
   private:
     PlatformHost& host_;
     SoundPlayer sounds_;
+    StatisticsStore statistics_{StatisticsStore::defaultFile()};
     std::mt19937 generator_;
 };
 

@@ -1,0 +1,32 @@
+# Installs into a fresh prefix, checks every file is there, and asks the
+# installed game where it finds its files; then moves the whole prefix and
+# asks again, so a lookup that remembers the build or the prefix fails.
+include(${CMAKE_CURRENT_LIST_DIR}/installed_files.cmake)
+
+file(REMOVE_RECURSE ${WORK})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${WORK}/prefix
+  OUTPUT_QUIET RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${status}")
+endif()
+
+kvint_installed_files(expected ${APP_ID} "${ICON_SIZES}")
+foreach(f ${expected})
+  if(NOT EXISTS ${WORK}/prefix/${f})
+    message(SEND_ERROR "not installed: ${f}")
+  endif()
+endforeach()
+
+function(expect_files_found prefix)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+                          ${prefix}/bin/kvint --check-install
+    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+  if(NOT status EQUAL 0 OR NOT out MATCHES "Game files: ${prefix}/share/kvint\n")
+    message(SEND_ERROR "${prefix}/bin/kvint --check-install gave ${status}:\n${out}${err}")
+  endif()
+endfunction()
+
+expect_files_found(${WORK}/prefix)
+file(RENAME ${WORK}/prefix ${WORK}/moved)
+expect_files_found(${WORK}/moved)
+file(REMOVE_RECURSE ${WORK})
