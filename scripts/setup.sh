@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
-# Sourced by play.sh and test.sh; safe to run again.
+# Run by play.sh and test.sh before they build; safe to run again.
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev fonts-dejavu-core
     libgtest-dev
-    clang libclang-rt-dev
+    clang libclang-rt-dev clang-format clang-tidy
 )
 
 missing=()
