@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
-# Sourced by play.sh and test.sh; safe to run again.
+# Run by play.sh and test.sh before they build; safe to run again.
 set -euo pipefail
 
 packages=(
@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file
     libgtest-dev
-    clang libclang-rt-dev
+    clang libclang-rt-dev clang-format clang-tidy
 )
 
 missing=()

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -57,6 +58,9 @@ bool isEndMessage(const std::string& m) {
            m == "Мы набрали одинаковое количество очков";
 }
 
+constexpr std::array<const char*, kCategories> selectors = {
+    "1", "2", "3", "4", "5", "6", "23", "32", "strit", "care", "kvint"};
+
 class Soak {
   public:
     Soak(unsigned seed, u8 gamemode, Ctl strengthBox)
@@ -85,6 +89,11 @@ class Soak {
     bool over() const { return columnComplete(st().mayscore) || columnComplete(st().compscore); }
     bool myTurn(bool left) const { return visible(left ? Ctl::Command2 : Ctl::Command5); }
 
+    // Each turn ends within a few steps: after its rolls the player writes a
+    // free category the dice score in, else a face no die shows (0 points,
+    // the category stays free), else passes. Its re-rolls aim at the rarest
+    // free combination, so even a game of two such players takes a few
+    // hundred steps: far below the budget, and an unfinished game is a fault.
     void step() {
         std::uniform_int_distribution<int> percent(0, 99);
         const int roll = percent(pf_.gen);
@@ -100,21 +109,36 @@ class Soak {
         if (!left && !myTurn(false)) {
             return act(Ctl::Command1); // game over with only the re-roll button: try it
         }
-        if (roll < 40 && visible(Ctl::Command1) && st().dicelock == 0) {
-            return markAndReroll();
+        if (roll < 8) {
+            return write(left, roll < 6 ? hostileText() : selectors[pf_.gen() % kCategories]);
         }
-        if (roll < 45) {
-            return write(left, hostileText());
+        if (roll < 10) {
+            return pass(left);
         }
-        if (roll < 50) {
-            return act(left ? Ctl::Command3 : Ctl::Command6);
+        if (roll < 70 && visible(Ctl::Command1) && st().dicelock == 0) {
+            return markAndReroll(left);
         }
-        write(left, bestCategory(left));
+        finishTurn(left);
     }
 
-    void markAndReroll() {
+    void finishTurn(bool left) {
+        const Column& column = left ? st().mayscore : st().compscore;
+        if (const auto k = bestCategory(column)) {
+            return write(left, selectors[*k - 1]);
+        }
+        for (std::size_t face = 1; face <= 6; ++face) {
+            if (column(face) == 0 && std::find(st().kubik.begin(), st().kubik.end(),
+                                               static_cast<Face>(face)) == st().kubik.end()) {
+                return write(left, selectors[face - 1]);
+            }
+        }
+        pass(left);
+    }
+
+    void markAndReroll(bool left) {
+        const auto keep = keepFor(left ? st().mayscore : st().compscore);
         for (std::size_t i = 1; i <= kDice; ++i) {
-            if (pf_.gen() % 3 == 0) {
+            if (keep ? !(*keep)[i - 1] : pf_.gen() % 3 == 0) {
                 const Ctl die = textBox(i);
                 pf_.gen() % 2 ? act(die) : key(die, 13);
             }
@@ -123,21 +147,55 @@ class Soak {
         act(Ctl::Command1);
     }
 
-    // The free category that scores most with the dice as they lie, or a
-    // random selector when none scores.
-    std::string bestCategory(bool left) {
-        static constexpr std::array<const char*, kCategories> selectors = {
-            "1", "2", "3", "4", "5", "6", "23", "32", "strit", "care", "kvint"};
+    // The dice to keep on the way to the rarest free combination, or nothing
+    // when every combination is written.
+    std::optional<std::array<bool, kDice>> keepFor(const Column& column) const {
+        static constexpr std::array rarestFirst = {cat::care, cat::dva_tri, cat::strit,
+                                                   cat::tri_dva};
+        const auto target = std::find_if(rarestFirst.begin(), rarestFirst.end(),
+                                         [&](std::size_t k) { return column(k) == 0; });
+        if (target == rarestFirst.end()) {
+            return std::nullopt;
+        }
+        std::array<int, 7> count{};
+        for (Face f : st().kubik) {
+            ++count[static_cast<std::size_t>(f)];
+        }
+        std::array<std::size_t, 6> common = {6, 5, 4, 3, 2, 1};
+        std::stable_sort(common.begin(), common.end(),
+                         [&](std::size_t a, std::size_t b) { return count[a] > count[b]; });
+        std::array<int, 7> quota{};
+        switch (*target) {
+        case cat::care:
+            quota[6] = 6;
+            break;
+        case cat::dva_tri:
+            quota[common[0]] = quota[common[1]] = 3;
+            break;
+        case cat::strit:
+            quota.fill(1);
+            break;
+        default: // three pairs
+            quota[common[0]] = quota[common[1]] = quota[common[2]] = 2;
+        }
+        std::array<bool, kDice> keep{};
+        for (std::size_t i = 1; i <= kDice; ++i) {
+            keep[i - 1] = quota[static_cast<std::size_t>(st().kubik(i))]-- > 0;
+        }
+        return keep;
+    }
+
+    // The free category that scores most with the dice as they lie.
+    std::optional<std::size_t> bestCategory(const Column& column) const {
         Dice highFirst = st().kubik;
         std::sort(highFirst.begin(), highFirst.end(), std::greater<>());
-        const Column& column = left ? st().mayscore : st().compscore;
-        std::string best = selectors[pf_.gen() % kCategories];
+        std::optional<std::size_t> best;
         int bestPoints = 0;
         for (std::size_t k = 1; k <= kCategories; ++k) {
             const auto points = categoryPoints(k, highFirst);
             if (column(k) == 0 && points && *points > bestPoints) {
                 bestPoints = *points;
-                best = selectors[k - 1];
+                best = k;
             }
         }
         return best;
@@ -154,6 +212,7 @@ class Soak {
         pf_.nextAnswer = std::move(text);
         act(left ? Ctl::Command2 : Ctl::Command5);
     }
+    void pass(bool left) { act(left ? Ctl::Command3 : Ctl::Command6); }
 
     void key(Ctl die, std::uint16_t code) {
         event([&] { game_.keyPress(die, code); }, false);
