@@ -47,7 +47,7 @@ bool Game::pairsFourFiveSix() {
     countFaces({6, 5, 4});
     if (st_.facesum(4) == 8 && st_.facesum(5) == 10 && st_.facesum(6) == 12 &&
         compFree(st_, cat::tri_dva)) {
-        entry(cat::tri_dva, 30, "wow.wav");
+        entry(cat::tri_dva, 30, Sound::wow);
         return true;
     }
     if (kvintFrom29()) {
@@ -67,7 +67,7 @@ bool Game::fivesSixesPairs() {
     const u8 five = st_.facesum(5);
     const u8 six = st_.facesum(6);
     if (six == 18 && five == 15 && compFree(st_, cat::dva_tri)) {
-        entry(cat::dva_tri, 33, "wow.wav");
+        entry(cat::dva_tri, 33, Sound::wow);
         return true;
     }
     if (compFree(st_, cat::tri_dva) && five == 10 && six == 24) {
@@ -75,7 +75,7 @@ bool Game::fivesSixesPairs() {
         return true;
     }
     if (compFree(st_, cat::tri_dva) && six == 12 && five == 20) {
-        entry(cat::tri_dva, 32, "wow.wav");
+        entry(cat::tri_dva, 32, Sound::wow);
         return true;
     }
     return giveUp();
@@ -87,9 +87,9 @@ void Game::fourSixesTwoFives() {
     ui_.setText(comp(cat::tri_dva), "34");
     ui_.setBack(label(20 + cat::tri_dva), kWrittenColour);
     ui_.setBack(comp(cat::tri_dva), kWrittenColour);
-    sound("wow.wav");
+    sound(Sound::wow);
     ui_.setText(Ctl::Text1, std::to_string(st_.kubik(1)));
-    sound("ye.wav");
+    sound(Sound::ye);
     for (std::size_t i = 2; i <= kDice; ++i) {
         ui_.setText(textBox(i), std::to_string(st_.kubik(i)));
     }
@@ -108,16 +108,16 @@ bool Game::foursSixesPairs() {
     const u8 four = st_.facesum(4);
     const u8 six = st_.facesum(6);
     if (six == 18 && four == 12 && compFree(st_, cat::dva_tri)) {
-        entry(cat::dva_tri, 30, "wow.wav");
+        entry(cat::dva_tri, 30, Sound::wow);
         return true;
     }
     if (kvintFrom29()) {
         return true;
     }
     if (enterFirst({
-            {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
-            {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
-            {compFree(st_, 4) && four >= 16, 4, four, "ye.wav"},
+            {compFree(st_, cat::care) && six >= 24, cat::care, 24, Sound::wow},
+            {compFree(st_, 6) && six >= 24, 6, six, Sound::ye},
+            {compFree(st_, 4) && four >= 16, 4, four, Sound::ye},
         })) {
         return true;
     }

@@ -3,7 +3,7 @@
 namespace kvint {
 
 void Game::broskom() {
-    sound("dice05.wav", Wait::untilEndQuietly);
+    sound(Sound::dice05, Wait::untilEndQuietly);
     broskom1();
 }
 

@@ -78,19 +78,19 @@ bool Game::rollEntry() {
     if (twoTriples(d) && compFree(st_, cat::dva_tri)) {
         st_.sum23 = diceSum(st_);
         if (st_.sum23 >= 27) {
-            entry(cat::dva_tri, st_.sum23, "wow.wav");
+            entry(cat::dva_tri, st_.sum23, Sound::wow);
             return true;
         }
     }
     if (threePairs(d) && compFree(st_, cat::tri_dva)) {
         st_.sum32 = diceSum(st_);
         if (st_.sum32 >= 26) {
-            entry(cat::tri_dva, st_.sum32, "wow.wav");
+            entry(cat::tri_dva, st_.sum32, Sound::wow);
             return true;
         }
     }
     if (straightDown(d) && compFree(st_, cat::strit)) {
-        entry(cat::strit, 21, "wow.wav");
+        entry(cat::strit, 21, Sound::wow);
         return true;
     }
     return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/sounds.h"
 #include "game/state.h"
 
 #include <cstddef>
@@ -14,7 +15,7 @@ struct Rule {
     bool applies;
     std::size_t k;
     u8 v;
-    std::string_view sound;
+    Sound sound;
 };
 
 inline bool compFree(const State& st, std::size_t k) {

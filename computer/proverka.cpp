@@ -26,12 +26,12 @@ bool Game::proverkaSixes() {
     countFaces({6});
     const u8 six = st_.facesum(6);
     return enterFirst({
-        {six == 36 && compFree(st_, cat::dva_tri), cat::dva_tri, 36, "wow.wav"},
-        {six == 36 && compFree(st_, cat::tri_dva), cat::tri_dva, 36, "wow.wav"},
-        {compFree(st_, 6) && six >= 30, 6, six, "ye.wav"},
-        {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
-        {compFree(st_, 6) && six == 24, 6, 24, "ye.wav"},
-        {six >= 30 && compFree(st_, cat::kvint), cat::kvint, diceSum(st_), "wow.wav"},
+        {six == 36 && compFree(st_, cat::dva_tri), cat::dva_tri, 36, Sound::wow},
+        {six == 36 && compFree(st_, cat::tri_dva), cat::tri_dva, 36, Sound::wow},
+        {compFree(st_, 6) && six >= 30, 6, six, Sound::ye},
+        {compFree(st_, cat::care) && six >= 24, cat::care, 24, Sound::wow},
+        {compFree(st_, 6) && six == 24, 6, 24, Sound::ye},
+        {six >= 30 && compFree(st_, cat::kvint), cat::kvint, diceSum(st_), Sound::wow},
     });
 }
 
@@ -46,9 +46,9 @@ bool Game::proverkaFives() {
     countFaces({5});
     const u8 five = st_.facesum(5);
     if (enterFirst({
-            {five == 30 && compFree(st_, cat::dva_tri), cat::dva_tri, 30, "wow.wav"},
-            {five == 30 && compFree(st_, cat::tri_dva), cat::tri_dva, 30, "wow.wav"},
-            {compFree(st_, 5) && five >= 20, 5, five, "ye.wav"},
+            {five == 30 && compFree(st_, cat::dva_tri), cat::dva_tri, 30, Sound::wow},
+            {five == 30 && compFree(st_, cat::tri_dva), cat::tri_dva, 30, Sound::wow},
+            {compFree(st_, 5) && five >= 20, 5, five, Sound::ye},
         })) {
         return true;
     }
@@ -66,7 +66,7 @@ bool Game::proverkaFace(Face f) {
     if (st_.facesum(k) < 4 * f) {
         return false;
     }
-    entry(k, st_.facesum(k), "ye.wav");
+    entry(k, st_.facesum(k), Sound::ye);
     return true;
 }
 

@@ -52,13 +52,13 @@ bool Game::fivesSixesTriples() {
     const u8 total = diceSum(st_);
     const bool fourAndPair = (five == 20 && six == 12) || (five == 10 && six == 24);
     if (enterFirst({
-            {five == 15 && six == 18, cat::dva_tri, 33, "wow.wav"},
+            {five == 15 && six == 18, cat::dva_tri, 33, Sound::wow},
             {compFree(st_, cat::tri_dva) && fourAndPair, cat::tri_dva, static_cast<u8>(five + six),
-             "wow.wav"},
-            {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
-            {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
-            {compFree(st_, 5) && five >= 20, 5, five, "ye.wav"},
-            {compFree(st_, cat::kvint) && total >= 29, cat::kvint, total, "wow.wav"},
+             Sound::wow},
+            {compFree(st_, 6) && six >= 24, 6, six, Sound::ye},
+            {compFree(st_, cat::care) && six >= 24, cat::care, 24, Sound::wow},
+            {compFree(st_, 5) && five >= 20, 5, five, Sound::ye},
+            {compFree(st_, cat::kvint) && total >= 29, cat::kvint, total, Sound::wow},
         })) {
         return true;
     }
@@ -76,9 +76,9 @@ bool Game::sixesOneFive() {
     const u8 six = st_.facesum(6);
     const u8 total = diceSum(st_);
     if (enterFirst({
-            {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
-            {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
-            {compFree(st_, cat::kvint) && six >= 24 && total >= 29, cat::kvint, total, "wow.wav"},
+            {compFree(st_, cat::care) && six >= 24, cat::care, 24, Sound::wow},
+            {compFree(st_, 6) && six >= 24, 6, six, Sound::ye},
+            {compFree(st_, cat::kvint) && six >= 24 && total >= 29, cat::kvint, total, Sound::wow},
         })) {
         return true;
     }
@@ -95,11 +95,11 @@ bool Game::fivesOneSix() {
     const u8 six = st_.facesum(6);
     const u8 total = diceSum(st_);
     if (enterFirst({
-            {compFree(st_, cat::dva_tri) && five == 15 && six == 18, cat::dva_tri, 33, "wow.wav"},
-            {compFree(st_, cat::tri_dva) && five == 20 && six == 12, cat::tri_dva, 32, "wow.wav"},
-            {compFree(st_, cat::dva_tri) && five == 30, cat::dva_tri, 30, "wow.wav"},
-            {compFree(st_, 5) && five >= 20, 5, five, "ye.wav"},
-            {compFree(st_, cat::kvint) && total >= 29, cat::kvint, total, "wow.wav"},
+            {compFree(st_, cat::dva_tri) && five == 15 && six == 18, cat::dva_tri, 33, Sound::wow},
+            {compFree(st_, cat::tri_dva) && five == 20 && six == 12, cat::tri_dva, 32, Sound::wow},
+            {compFree(st_, cat::dva_tri) && five == 30, cat::dva_tri, 30, Sound::wow},
+            {compFree(st_, 5) && five >= 20, 5, five, Sound::ye},
+            {compFree(st_, cat::kvint) && total >= 29, cat::kvint, total, Sound::wow},
         })) {
         return true;
     }
@@ -120,12 +120,12 @@ bool Game::foursSixesTriples() {
     const u8 four = st_.facesum(4);
     const u8 six = st_.facesum(6);
     if (enterFirst({
-            {four == 12 && six == 18 && compFree(st_, cat::dva_tri), cat::dva_tri, 30, "wow.wav"},
-            {compFree(st_, cat::tri_dva) && four == 8 && six == 24, cat::tri_dva, 32, "wow.wav"},
-            {compFree(st_, cat::tri_dva) && four == 16 && six == 12, cat::tri_dva, 28, "wow.wav"},
-            {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
-            {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
-            {compFree(st_, 4) && four >= 16, 4, four, "ye.wav"},
+            {four == 12 && six == 18 && compFree(st_, cat::dva_tri), cat::dva_tri, 30, Sound::wow},
+            {compFree(st_, cat::tri_dva) && four == 8 && six == 24, cat::tri_dva, 32, Sound::wow},
+            {compFree(st_, cat::tri_dva) && four == 16 && six == 12, cat::tri_dva, 28, Sound::wow},
+            {compFree(st_, 6) && six >= 24, 6, six, Sound::ye},
+            {compFree(st_, cat::care) && six >= 24, cat::care, 24, Sound::wow},
+            {compFree(st_, 4) && four >= 16, 4, four, Sound::ye},
         })) {
         return true;
     }
@@ -141,10 +141,10 @@ bool Game::sixesOneFour() {
     countFaces({6});
     const u8 six = st_.facesum(6);
     if (enterFirst({
-            {six == 36 && compFree(st_, cat::dva_tri), cat::dva_tri, 36, "wow.wav"},
-            {six == 36 && compFree(st_, cat::tri_dva), cat::tri_dva, 36, "wow.wav"},
-            {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
-            {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
+            {six == 36 && compFree(st_, cat::dva_tri), cat::dva_tri, 36, Sound::wow},
+            {six == 36 && compFree(st_, cat::tri_dva), cat::tri_dva, 36, Sound::wow},
+            {compFree(st_, 6) && six >= 24, 6, six, Sound::ye},
+            {compFree(st_, cat::care) && six >= 24, cat::care, 24, Sound::wow},
         })) {
         return true;
     }
@@ -161,7 +161,7 @@ bool Game::foursOnly() {
         keepRerollOnce({4});
         countFaces({4});
         if (compFree(st_, 4) && st_.facesum(4) >= 16) {
-            entry(4, st_.facesum(4), "ye.wav");
+            entry(4, st_.facesum(4), Sound::ye);
             return true;
         }
     }

@@ -12,17 +12,17 @@ void Game::proverka31() {
         const u8 threes = st_.facesum(3);
         const u8 sixes = st_.facesum(6);
         if (threes == 9 && sixes == 18 && st_.compscore(cat::dva_tri) == 0) {
-            entry(cat::dva_tri, 27, "wow.wav");
+            entry(cat::dva_tri, 27, Sound::wow);
             clearHighCounts();
             return;
         }
         if (sixes >= 24 && st_.compscore(cat::care) == 0) {
-            entry(cat::care, 24, "wow.wav");
+            entry(cat::care, 24, Sound::wow);
             clearHighCounts();
             return;
         }
         if (threes >= 9 && st_.compscore(3) == 0) {
-            entry(3, threes, "ye.wav");
+            entry(3, threes, Sound::ye);
             clearHighCounts();
             return;
         }
@@ -31,7 +31,7 @@ void Game::proverka31() {
         keepRerollTwice({3});
         countFaces({3});
         if (st_.compscore(3) == 0 && st_.facesum(3) >= 9) {
-            entry(3, st_.facesum(3), "ye.wav");
+            entry(3, st_.facesum(3), Sound::ye);
             clearHighCounts();
             return;
         }

@@ -14,11 +14,11 @@ void Game::proverka5() {
     countFaces({5});
     const u8 fives = st_.facesum(5);
     if (fives == 30 && st_.compscore(cat::dva_tri) == 0) {
-        entry(cat::dva_tri, 30, "wow.wav");
+        entry(cat::dva_tri, 30, Sound::wow);
     } else if (fives == 30 && st_.compscore(cat::tri_dva) == 0) {
-        entry(cat::tri_dva, 30, "wow.wav");
+        entry(cat::tri_dva, 30, Sound::wow);
     } else if (fives >= 20 && st_.compscore(5) == 0) {
-        entry(5, fives, "ye.wav");
+        entry(5, fives, Sound::ye);
     } else {
         proverka4();
         return;

@@ -9,7 +9,7 @@ namespace {
 struct Pick {
     std::size_t k;
     u8 v;
-    std::string_view sound;
+    Sound sound;
 };
 using Choice = std::optional<Pick>;
 
@@ -27,20 +27,20 @@ Choice twoFaces(const State& st, Face lo, Face hi) {
     const u8 low = st.facesum(lo);
     const u8 high = st.facesum(hi);
     if (low == 3 * lo && high == 3 * hi && isFree(st, cat::dva_tri)) {
-        return Pick{cat::dva_tri, points(low + high), "wow.wav"};
+        return Pick{cat::dva_tri, points(low + high), Sound::wow};
     }
     const bool fourAndTwo = (low == 2 * lo && high == 4 * hi) || (low == 4 * lo && high == 2 * hi);
     if (fourAndTwo && isFree(st, cat::tri_dva)) {
-        return Pick{cat::tri_dva, points(low + high), "wow.wav"};
+        return Pick{cat::tri_dva, points(low + high), Sound::wow};
     }
     if (hi == 6 && high >= 24 && isFree(st, cat::care)) {
-        return Pick{cat::care, 24, "wow.wav"};
+        return Pick{cat::care, 24, Sound::wow};
     }
     if (high >= 4 * hi && isFree(st, static_cast<std::size_t>(hi))) {
-        return Pick{static_cast<std::size_t>(hi), high, "ye.wav"};
+        return Pick{static_cast<std::size_t>(hi), high, Sound::ye};
     }
     if (low >= 4 * lo && isFree(st, static_cast<std::size_t>(lo))) {
-        return Pick{static_cast<std::size_t>(lo), low, "ye.wav"};
+        return Pick{static_cast<std::size_t>(lo), low, Sound::ye};
     }
     return std::nullopt;
 }
@@ -51,23 +51,23 @@ Choice ofAKind(const State& st, Face f) {
     const auto k = static_cast<std::size_t>(f);
     const u8 n = st.facesum(k);
     if (n == 6 * f && isFree(st, cat::dva_tri)) {
-        return Pick{cat::dva_tri, n, "wow.wav"};
+        return Pick{cat::dva_tri, n, Sound::wow};
     }
     if (n == 6 * f && isFree(st, cat::tri_dva)) {
-        return Pick{cat::tri_dva, n, "wow.wav"};
+        return Pick{cat::tri_dva, n, Sound::wow};
     }
     if (f == 6 && n >= 24 && isFree(st, cat::care)) {
-        return Pick{cat::care, 24, "wow.wav"};
+        return Pick{cat::care, 24, Sound::wow};
     }
     if (n >= 4 * f && isFree(st, k)) {
-        return Pick{k, n, "ye.wav"};
+        return Pick{k, n, Sound::ye};
     }
     return std::nullopt;
 }
 
 Choice fours(const State& st) {
     if (st.facesum(4) >= 16 && isFree(st, 4)) {
-        return Pick{4, st.facesum(4), "ye.wav"};
+        return Pick{4, st.facesum(4), Sound::ye};
     }
     return std::nullopt;
 }
@@ -83,7 +83,7 @@ Choice kvintLast(const State& st) {
     if (!isFree(st, cat::kvint)) {
         return std::nullopt;
     }
-    return Pick{cat::kvint, points(diceTotal(st.kubik)), "ye.wav"};
+    return Pick{cat::kvint, points(diceTotal(st.kubik)), Sound::ye};
 }
 
 } // namespace
@@ -153,7 +153,7 @@ void Game::proverka654() {
         julik();
         return;
     }
-    sound("thin.wav");
+    sound(Sound::thin);
 }
 
 } // namespace kvint

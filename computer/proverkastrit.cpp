@@ -44,7 +44,7 @@ void Game::proverkastrit() {
         }
         sortAscending();
         if (straightUp(st_.kubik)) {
-            entry(cat::strit, 21, "wow.wav");
+            entry(cat::strit, 21, Sound::wow);
             return;
         }
     }

@@ -15,12 +15,12 @@ bool contains(std::initializer_list<Face> faces, Face f) {
 
 } // namespace
 
-void Game::entry(std::size_t k, u8 v, std::string_view soundFile) {
+void Game::entry(std::size_t k, u8 v, Sound s) {
     st_.compscore(k) = v;
     ui_.setText(comp(k), std::to_string(v));
     ui_.setBack(label(20 + k), kWrittenColour);
     ui_.setBack(comp(k), kWrittenColour);
-    sound(soundFile);
+    sound(s);
     showDice();
 }
 
@@ -62,7 +62,7 @@ bool Game::giveUp() {
     if (st_.level != strength::novice) {
         return false;
     }
-    sound("thin.wav");
+    sound(Sound::thin);
     return true;
 }
 
@@ -82,7 +82,7 @@ bool Game::faceCheck(Face f, u8 rerollAt, u8 enterAt) {
     if (st_.compscore(k) != 0 || st_.facesum(k) < enterAt) {
         return false;
     }
-    entry(k, st_.facesum(k), "ye.wav");
+    entry(k, st_.facesum(k), Sound::ye);
     clearHighCounts();
     return true;
 }
@@ -105,7 +105,7 @@ bool Game::kvintFrom29() {
     if (st_.dicesum < 29) {
         return false;
     }
-    entry(cat::kvint, st_.dicesum, "wow.wav");
+    entry(cat::kvint, st_.dicesum, Sound::wow);
     return true;
 }
 

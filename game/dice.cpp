@@ -53,7 +53,7 @@ void Game::sortAscending() {
 }
 
 void Game::brosok() {
-    sound("dice05.wav", Wait::none);
+    sound(Sound::dice05, Wait::none);
     if (humanRollJudgement()) {
         return;
     }
@@ -70,7 +70,7 @@ void Game::brosok() {
 // The new face is drawn at once; the hidden box stands for a die in the air
 // until "перебросить" shows it again.
 void Game::markDie(std::size_t i) {
-    sound("holding.wav");
+    sound(Sound::holding);
     st_.rerollcount = saturatingInc(st_.rerollcount);
     ui_.hide(textBox(i));
     rerollDie(i);
@@ -82,7 +82,7 @@ void Game::Text_Click(std::size_t i) {
         return;
     }
     if (st_.brosnum == 3) {
-        sound("sv.wav");
+        sound(Sound::sv);
         return;
     }
     markDie(i);
@@ -95,7 +95,7 @@ void Game::Text_KeyPress(std::size_t i, std::uint16_t code) {
     }
     if (code == enter) {
         if (st_.brosnum == 3) {
-            sound("sv.wav");
+            sound(Sound::sv);
             return;
         }
         markDie(i);
@@ -104,8 +104,8 @@ void Game::Text_KeyPress(std::size_t i, std::uint16_t code) {
 }
 
 void Game::rerollSound() {
-    static constexpr std::array<std::string_view, 6> files = {
-        "dice01.wav", "dice02.wav", "dice03.wav", "dice04.wav", "dice05.wav", "dice05.wav",
+    static constexpr std::array<Sound, 6> files = {
+        Sound::dice01, Sound::dice02, Sound::dice03, Sound::dice04, Sound::dice05, Sound::dice05,
     };
     if (st_.rerollcount < 1 || st_.rerollcount > files.size()) {
         return;
@@ -127,7 +127,7 @@ void Game::Command1_Click() {
         noneMarked = noneMarked && ui_[textBox(i)].visible;
     }
     if (noneMarked) {
-        sound("sv.wav");
+        sound(Sound::sv);
         message("Вы не выбрали ни одного кубика!", "Предупреждение!");
         --st_.brosnum;
     }

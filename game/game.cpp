@@ -37,8 +37,8 @@ std::string Game::input(std::string_view prompt) {
     return limitInput(platform_.inputBox(prompt, kAppTitle));
 }
 
-void Game::sound(std::string_view file, Wait wait) {
-    platform_.playSound(file, wait);
+void Game::sound(Sound s, Wait wait) {
+    platform_.playSound(soundFile(s), wait);
 }
 
 } // namespace kvint

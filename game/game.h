@@ -96,7 +96,7 @@ class Game {
     // Platform calls as the game makes them.
     void message(std::string_view text, std::string_view caption = kAppTitle);
     std::string input(std::string_view prompt);
-    void sound(std::string_view file, Wait wait = Wait::untilEnd);
+    void sound(Sound s, Wait wait = Wait::untilEnd);
     void cls() { platform_.clearSurface(); }
     void setFocus(Ctl c) { platform_.focus(c); }
 
@@ -124,7 +124,7 @@ class Game {
     void handToPlayerOne();
 
     // Steps shared by the computer's checks.
-    void entry(std::size_t k, u8 v, std::string_view soundFile);
+    void entry(std::size_t k, u8 v, Sound s);
     void countFaces(std::initializer_list<Face> faces);
     void keepRerollTwice(std::initializer_list<Face> keep);
     void keepRerollOnce(std::initializer_list<Face> keep); // one pass, one throw per die

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "game/controls.h"
+#include "game/sounds.h"
 
-#include <array>
 #include <string>
 #include <string_view>
 
@@ -19,11 +19,6 @@ enum class Buttons : unsigned char { ok, yesNo };
 
 // The caption every box shows when the game gives it none.
 inline constexpr std::string_view kAppTitle = "kvint";
-
-inline constexpr std::array<std::string_view, 12> kSoundFiles = {
-    "dice01.wav", "dice02.wav", "dice03.wav", "dice04.wav", "dice05.wav", "holding.wav",
-    "sv.wav",     "end.wav",    "ooh.wav",    "ye.wav",     "wow.wav",    "thin.wav",
-};
 
 // Everything the game needs from the world outside its own state. The window
 // implements it with real boxes, sounds and a clock; the script tool with
