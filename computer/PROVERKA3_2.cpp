@@ -1,12 +1,10 @@
-#include "computer/check.h"
+#include "computer/computer.h"
 #include "game/game.h"
 
 #include <string>
 
 namespace kvint {
 namespace {
-
-constexpr int kWrittenColour = 12;
 
 // Each of the faces 4, 5 and 6 on one or two dice.
 bool pairsInReach(const State& st) {
@@ -25,7 +23,7 @@ bool eitherTripleCategoryFree(const State& st) {
 
 // Chases three pairs from one or two each of 4, 5 and 6, then the patterns
 // of fives and sixes, or fours and sixes, that the new dice offer.
-void Game::PROVERKA3_2() {
+void Computer::PROVERKA3_2() {
     countFaces({6, 5, 4});
     if (!pairsInReach(st_)) {
         proverkacare();
@@ -37,7 +35,7 @@ void Game::PROVERKA3_2() {
     proverkacare();
 }
 
-bool Game::pairsFourFiveSix() {
+bool Computer::pairsFourFiveSix() {
     keepRerollOnce({4, 5, 6});
     countFaces({6, 5, 4});
     if (st_.facesum(5) <= 4 || st_.facesum(6) <= 5 || st_.facesum(4) <= 3) {
@@ -56,7 +54,7 @@ bool Game::pairsFourFiveSix() {
     return giveUp();
 }
 
-bool Game::fivesSixesPairs() {
+bool Computer::fivesSixesPairs() {
     const bool fiveOfTarget = (st_.facesum(5) == 10 && st_.facesum(6) == 18) ||
                               (st_.facesum(5) == 15 && st_.facesum(6) == 12);
     if (!fiveOfTarget || !eitherTripleCategoryFree(st_)) {
@@ -82,14 +80,11 @@ bool Game::fivesSixesPairs() {
 }
 
 // This entry alone sounds twice: the first die turns up between the two.
-void Game::fourSixesTwoFives() {
-    st_.compscore(cat::tri_dva) = 34;
-    ui_.setText(comp(cat::tri_dva), "34");
-    ui_.setBack(label(20 + cat::tri_dva), kWrittenColour);
-    ui_.setBack(comp(cat::tri_dva), kWrittenColour);
-    sound(Sound::wow);
+void Computer::fourSixesTwoFives() {
+    game_.writeCategory(false, cat::tri_dva, 34);
+    game_.sound(Sound::wow);
     ui_.setText(Ctl::Text1, std::to_string(st_.kubik(1)));
-    sound(Sound::ye);
+    game_.sound(Sound::ye);
     for (std::size_t i = 2; i <= kDice; ++i) {
         ui_.setText(textBox(i), std::to_string(st_.kubik(i)));
     }
@@ -97,7 +92,7 @@ void Game::fourSixesTwoFives() {
 
 // Never starts after the fives and sixes stage has run: that stage needs
 // five dice of 5 and 6, and the fours counted before it are then one at most.
-bool Game::foursSixesPairs() {
+bool Computer::foursSixesPairs() {
     const bool fiveOfTarget = (st_.facesum(4) == 8 && st_.facesum(6) == 18) ||
                               (st_.facesum(4) == 12 && st_.facesum(6) == 12);
     if (!fiveOfTarget || !eitherTripleCategoryFree(st_)) {

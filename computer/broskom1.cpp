@@ -1,4 +1,4 @@
-#include "computer/check.h"
+#include "computer/computer.h"
 #include "game/game.h"
 
 namespace kvint {
@@ -38,33 +38,33 @@ bool straightDown(const Dice& d) {
 // julik asks for a new roll from deep inside the chain. Calling back in only
 // records the wish; the outer call rolls again once the chain has unwound, so
 // any number of new rolls leaves the stack as it was.
-void Game::broskom1() {
-    if (computerRolling_) {
+void Computer::broskom1() {
+    if (rolling_) {
         newRollWanted_ = true;
         return;
     }
-    const Raised rolling(computerRolling_);
+    const Raised rolling(rolling_);
     do {
         newRollWanted_ = false;
         computerRoll();
     } while (newRollWanted_);
 }
 
-void Game::computerRoll() {
+void Computer::computerRoll() {
     ui_.hide(Ctl::Command1);
     ui_.hide(Ctl::Command2);
     ui_.hide(Ctl::Command3);
     ui_.show(Ctl::Command4);
-    showAllDice();
-    if (computerTurnJudgement()) {
+    game_.showAllDice();
+    if (game_.computerTurnJudgement()) {
         return;
     }
     clearHighCounts();
     for (std::size_t i = 1; i <= kDice; ++i) {
-        rerollDie(i);
+        game_.rerollDie(i);
     }
-    sortDescending();
-    setFocus(Ctl::Command4);
+    game_.sortDescending();
+    game_.setFocus(Ctl::Command4);
     if (rollEntry()) {
         clearHighCounts();
         return;
@@ -73,7 +73,7 @@ void Game::computerRoll() {
 }
 
 // The combinations the sorted roll may show outright.
-bool Game::rollEntry() {
+bool Computer::rollEntry() {
     const Dice& d = st_.kubik;
     if (twoTriples(d) && compFree(st_, cat::dva_tri)) {
         st_.sum23 = diceSum(st_);

@@ -1,11 +1,11 @@
-#include "computer/check.h"
+#include "computer/computer.h"
 #include "game/game.h"
 
 namespace kvint {
 
 // Each block is chosen by the counts taken here at the start, even after an
 // earlier block has thrown dice; a block recounts only its own face.
-void Game::proverka() {
+void Computer::proverka() {
     countFaces({6, 5, 4, 3});
     if (proverkaSixes() || proverkaFives() || proverkaFace(4) || proverkaFace(3)) {
         clearHighCounts();
@@ -14,7 +14,7 @@ void Game::proverka() {
     proverka2_3();
 }
 
-bool Game::proverkaSixes() {
+bool Computer::proverkaSixes() {
     const bool anyFree = compFree(st_, 6) || compFree(st_, cat::dva_tri) ||
                          compFree(st_, cat::tri_dva) || compFree(st_, cat::care) ||
                          compFree(st_, cat::kvint);
@@ -36,7 +36,7 @@ bool Game::proverkaSixes() {
 }
 
 // "care" is no aim here: four fives are worth more in face 5.
-bool Game::proverkaFives() {
+bool Computer::proverkaFives() {
     const bool anyFree = compFree(st_, 5) || compFree(st_, cat::dva_tri) ||
                          compFree(st_, cat::tri_dva) || compFree(st_, cat::kvint);
     if (st_.facesum(5) < 20 || !anyFree) {
@@ -56,7 +56,7 @@ bool Game::proverkaFives() {
 }
 
 // Three of face f (4 or 3) try for four of them in the face category.
-bool Game::proverkaFace(Face f) {
+bool Computer::proverkaFace(Face f) {
     const auto k = static_cast<std::size_t>(f);
     if (st_.facesum(k) < 3 * f || !compFree(st_, k)) {
         return false;

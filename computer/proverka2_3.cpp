@@ -1,4 +1,4 @@
-#include "computer/check.h"
+#include "computer/computer.h"
 #include "game/game.h"
 
 namespace kvint {
@@ -22,7 +22,7 @@ bool foursWithSixes(const State& st) {
 
 // Chases two triples of the high faces. The novice stops at the first failed
 // stage; the others carry on with the dice as the stages leave them.
-void Game::proverka2_3() {
+void Computer::proverka2_3() {
     countFaces({6, 5, 4});
     if (fivesWithSixes(st_) && (fivesSixesTriples() || sixesOneFive() || fivesOneSix())) {
         return;
@@ -37,7 +37,7 @@ void Game::proverka2_3() {
     PROVERKA3_2();
 }
 
-bool Game::fivesSixesTriples() {
+bool Computer::fivesSixesTriples() {
     keepRerollOnce({5, 6});
     countFaces({6, 5});
     const bool fiveOfTarget = (st_.facesum(5) == 15 && st_.facesum(6) == 12) ||
@@ -66,7 +66,7 @@ bool Game::fivesSixesTriples() {
 }
 
 // Only face 6, "care" or "kvint" here, even for six sixes.
-bool Game::sixesOneFive() {
+bool Computer::sixesOneFive() {
     const bool anyFree = compFree(st_, cat::care) || compFree(st_, 6) || compFree(st_, cat::kvint);
     if (st_.facesum(5) != 5 || st_.facesum(6) < 18 || !anyFree) {
         return false;
@@ -85,7 +85,7 @@ bool Game::sixesOneFive() {
     return giveUp();
 }
 
-bool Game::fivesOneSix() {
+bool Computer::fivesOneSix() {
     if (st_.facesum(6) != 6 || st_.facesum(5) < 15 || !compFree(st_, 5)) {
         return giveUp();
     }
@@ -106,7 +106,7 @@ bool Game::fivesOneSix() {
     return giveUp();
 }
 
-bool Game::foursSixesTriples() {
+bool Computer::foursSixesTriples() {
     keepRerollOnce({4, 6});
     countFaces({6, 4});
     const bool fiveOfTarget =
@@ -132,7 +132,7 @@ bool Game::foursSixesTriples() {
     return giveUp();
 }
 
-bool Game::sixesOneFour() {
+bool Computer::sixesOneFour() {
     const bool anyFree = compFree(st_, cat::kvint) || compFree(st_, cat::care) || compFree(st_, 6);
     if (st_.facesum(4) != 4 || st_.facesum(6) < 12 || !anyFree) {
         return false;
@@ -155,7 +155,7 @@ bool Game::sixesOneFour() {
 }
 
 // Every way out of this stage passes the novice's stop.
-bool Game::foursOnly() {
+bool Computer::foursOnly() {
     countFaces({4});
     if (compFree(st_, 4) && st_.facesum(4) >= 8) {
         keepRerollOnce({4});

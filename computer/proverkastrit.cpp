@@ -1,4 +1,4 @@
-#include "computer/check.h"
+#include "computer/computer.h"
 #include "game/game.h"
 
 namespace kvint {
@@ -30,19 +30,19 @@ bool straightUp(const Dice& d) {
 
 // Only a single duplicate is worth a throw: with two or more, one die cannot
 // make the straight.
-void Game::proverkastrit() {
+void Computer::proverkastrit() {
     if (!compFree(st_, cat::strit)) {
         proverka();
         return;
     }
     for (int attempt = 0; attempt < 2; ++attempt) {
-        sortAscending();
+        game_.sortAscending();
         std::size_t at = 0;
         st_.pairs = countPairs(st_.kubik, at);
         if (st_.pairs == 1) {
-            rerollDie(at);
+            game_.rerollDie(at);
         }
-        sortAscending();
+        game_.sortAscending();
         if (straightUp(st_.kubik)) {
             entry(cat::strit, 21, Sound::wow);
             return;

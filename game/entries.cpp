@@ -85,9 +85,9 @@ void Game::Command2_Click() {
         handToPlayerTwo();
         return;
     }
-    const bool onesWereFree = st_.compscore(1) == 0;
-    broskom();
-    if (onesWereFree && st_.compscore(1) != 0) {
+    const bool onesWereFree = compFree(st_, 1);
+    computer_.broskom();
+    if (onesWereFree && !compFree(st_, 1)) {
         setFocus(Ctl::Text1);
     }
 }
@@ -104,7 +104,7 @@ void Game::Command3_Click() {
     ui_.hide(Ctl::Command3);
     ui_.show(Ctl::Command4);
     showAllDice();
-    broskom();
+    computer_.broskom();
 }
 
 // "Записать": player two's entry.
