@@ -44,6 +44,13 @@ constexpr Ctl may(std::size_t k) {
 constexpr Ctl comp(std::size_t k) {
     return offset(Ctl::comp1, k - 1);
 }
+// The labels naming category k beside may(k) and comp(k).
+constexpr Ctl mayName(std::size_t k) {
+    return offset(Ctl::Label10, k - 1);
+}
+constexpr Ctl compName(std::size_t k) {
+    return offset(Ctl::Label21, k - 1);
+}
 constexpr Ctl textBox(std::size_t i) {
     return offset(Ctl::Text1, i - 1);
 }

@@ -1,12 +1,12 @@
 #include "game/categories.h"
 #include "game/game.h"
+#include "game/palette.h"
 
 #include <string>
 
 namespace kvint {
 namespace {
 
-constexpr int kWrittenColour = 12;
 constexpr std::string_view kPrompt = "Введите число от 1 до 6.  Или название комбинации. Например: "
                                      "23, или 32, или strit, или care, или kvint.";
 
@@ -14,11 +14,11 @@ constexpr std::string_view kPrompt = "Введите число от 1 до 6.  
 
 void Game::writeCategory(bool leftColumn, std::size_t k, u8 points) {
     (leftColumn ? st_.mayscore : st_.compscore)(k) = points;
-    const Ctl nameLabel = leftColumn ? label(9 + k) : label(20 + k);
+    const Ctl nameLabel = leftColumn ? mayName(k) : compName(k);
     const Ctl pointsLabel = leftColumn ? may(k) : comp(k);
     ui_.setText(pointsLabel, std::to_string(points));
-    ui_.setBack(nameLabel, kWrittenColour);
-    ui_.setBack(pointsLabel, kWrittenColour);
+    ui_.setBack(nameLabel, palette::written);
+    ui_.setBack(pointsLabel, palette::written);
 }
 
 // Sorts the dice, asks for the category and writes it when the dice allow.

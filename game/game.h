@@ -103,6 +103,8 @@ class Game {
 
     // Score sheet.
     void paintColumnsFree();
+    // Every entry of either column is written here: the points, their caption
+    // and the two backgrounds.
     void writeCategory(bool leftColumn, std::size_t k, u8 points);
     // The shared dialogue of both panels; true when an entry was written.
     bool recordEntry(bool leftColumn);

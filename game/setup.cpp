@@ -1,28 +1,22 @@
 #include "game/game.h"
+#include "game/palette.h"
 
 namespace kvint {
-namespace {
-
-constexpr int kLeftColour = 6;
-constexpr int kRightColour = 3;
-constexpr int kWindowColour = 8;
-
-} // namespace
 
 void Game::paintColumnsFree() {
     for (std::size_t k = 1; k <= kCategories; ++k) {
-        ui_.setBack(label(9 + k), kLeftColour);
-        ui_.setBack(may(k), kLeftColour);
+        ui_.setBack(mayName(k), palette::leftColumn);
+        ui_.setBack(may(k), palette::leftColumn);
     }
     for (std::size_t k = 1; k <= kCategories; ++k) {
-        ui_.setBack(label(20 + k), kRightColour);
-        ui_.setBack(comp(k), kRightColour);
+        ui_.setBack(compName(k), palette::rightColumn);
+        ui_.setBack(comp(k), palette::rightColumn);
     }
 }
 
 void Game::Form_Load() {
     paintColumnsFree();
-    ui_.setBack(Ctl::Form1, kWindowColour);
+    ui_.setBack(Ctl::Form1, palette::window);
 }
 
 void Game::Option1_Click() {
