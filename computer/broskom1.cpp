@@ -1,4 +1,5 @@
 #include "computer/computer.h"
+#include "game/categories.h"
 #include "game/game.h"
 
 namespace kvint {
@@ -15,23 +16,6 @@ class Raised {
   private:
     bool& flag_;
 };
-
-bool twoTriples(const Dice& d) {
-    return d(1) == d(2) && d(2) == d(3) && d(4) == d(5) && d(5) == d(6);
-}
-
-bool threePairs(const Dice& d) {
-    return d(1) == d(2) && d(3) == d(4) && d(5) == d(6);
-}
-
-bool straightDown(const Dice& d) {
-    for (std::size_t i = 1; i < kDice; ++i) {
-        if (d(i) <= d(i + 1)) {
-            return false;
-        }
-    }
-    return true;
-}
 
 } // namespace
 
@@ -89,7 +73,7 @@ bool Computer::rollEntry() {
             return true;
         }
     }
-    if (straightDown(d) && compFree(st_, cat::strit)) {
+    if (isStraight(d) && compFree(st_, cat::strit)) {
         entry(cat::strit, 21, Sound::wow);
         return true;
     }

@@ -1,4 +1,5 @@
 #include "computer/computer.h"
+#include "game/categories.h"
 #include "game/game.h"
 
 namespace kvint {
@@ -15,15 +16,6 @@ u8 countPairs(const Dice& d, std::size_t& at) {
         }
     }
     return pairs;
-}
-
-bool straightUp(const Dice& d) {
-    for (std::size_t i = 1; i < kDice; ++i) {
-        if (d(i) >= d(i + 1)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace
@@ -43,7 +35,7 @@ void Computer::proverkastrit() {
             game_.rerollDie(at);
         }
         game_.sortAscending();
-        if (straightUp(st_.kubik)) {
+        if (isStraight(st_.kubik)) {
             entry(cat::strit, 21, Sound::wow);
             return;
         }
