@@ -1,6 +1,7 @@
 #include "computer/computer.h"
 #include "game/categories.h"
 #include "game/game.h"
+#include "game/panels.h"
 
 namespace kvint {
 namespace {
@@ -35,11 +36,9 @@ void Computer::broskom1() {
 }
 
 void Computer::computerRoll() {
-    ui_.hide(Ctl::Command1);
-    ui_.hide(Ctl::Command2);
-    ui_.hide(Ctl::Command3);
-    ui_.show(Ctl::Command4);
-    game_.showAllDice();
+    ui_.hide(panel::playerOne);
+    ui_.show(panel::computer);
+    ui_.show(panel::dice);
     if (game_.computerTurnJudgement()) {
         return;
     }

@@ -3,8 +3,10 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace kvint {
 
@@ -54,9 +56,6 @@ constexpr Ctl compName(std::size_t k) {
 constexpr Ctl textBox(std::size_t i) {
     return offset(Ctl::Text1, i - 1);
 }
-constexpr Ctl command(std::size_t i) {
-    return offset(Ctl::Command1, i - 1);
-}
 
 // Position of c within its numbered family (Text3 -> 3), for c in that family.
 constexpr std::size_t numberIn(Ctl first, Ctl c) {
@@ -96,6 +95,16 @@ class Controls {
 
     void show(Ctl c) { (*this)[c].visible = true; }
     void hide(Ctl c) { (*this)[c].visible = false; }
+    void show(std::span<const Ctl> cs) {
+        for (Ctl c : cs) {
+            show(c);
+        }
+    }
+    void hide(std::span<const Ctl> cs) {
+        for (Ctl c : cs) {
+            hide(c);
+        }
+    }
     void setText(Ctl c, std::string text) { (*this)[c].text = std::move(text); }
     void setBack(Ctl c, int paletteIndex) { (*this)[c].back = paletteIndex; }
 

@@ -1,4 +1,5 @@
 #include "game/game.h"
+#include "game/panels.h"
 
 #include <cmath>
 #include <string>
@@ -23,12 +24,6 @@ Face Game::drawFace() {
 void Game::showDice() {
     for (std::size_t i = 1; i <= kDice; ++i) {
         ui_.setText(textBox(i), std::to_string(st_.kubik(i)));
-    }
-}
-
-void Game::showAllDice() {
-    for (std::size_t i = 1; i <= kDice; ++i) {
-        ui_.show(textBox(i));
     }
 }
 
@@ -119,7 +114,7 @@ void Game::Command1_Click() {
     st_.brosnum = saturatingInc(st_.brosnum);
     if (st_.brosnum == 3) {
         ui_.hide(Ctl::Command1);
-        showAllDice();
+        ui_.show(panel::dice);
         return;
     }
     bool noneMarked = true;
@@ -131,7 +126,7 @@ void Game::Command1_Click() {
         message("Вы не выбрали ни одного кубика!", "Предупреждение!");
         --st_.brosnum;
     }
-    showAllDice();
+    ui_.show(panel::dice);
     setFocus(Ctl::Text1);
 }
 
@@ -140,10 +135,8 @@ void Game::Command4_Click() {
     if (rightJudgement()) {
         return;
     }
-    ui_.show(Ctl::Command1);
-    ui_.show(Ctl::Command2);
-    ui_.show(Ctl::Command3);
-    ui_.hide(Ctl::Command4);
+    ui_.hide(panel::computer);
+    ui_.show(panel::playerOne);
     cls();
     brosok();
 }

@@ -1,6 +1,7 @@
 #include "game/categories.h"
 #include "game/game.h"
 #include "game/palette.h"
+#include "game/panels.h"
 
 #include <string>
 
@@ -52,24 +53,18 @@ void Game::handToPlayerTwo() {
     st_.turnowner = 2;
     ui_.setText(Ctl::hod, "Ход " + st_.name2);
     st_.dicelock = 0;
-    ui_.show(Ctl::Command1);
-    ui_.hide(Ctl::Command2);
-    ui_.hide(Ctl::Command3);
-    ui_.show(Ctl::Command5);
-    ui_.show(Ctl::Command6);
-    showAllDice();
+    ui_.hide(panel::playerOne);
+    ui_.show(panel::playerTwo);
+    ui_.show(panel::dice);
     brosok();
 }
 
 void Game::handToPlayerOne() {
     st_.turnowner = 1;
     ui_.setText(Ctl::hod, "Ход " + st_.name1);
-    ui_.show(Ctl::Command1);
-    ui_.show(Ctl::Command2);
-    ui_.show(Ctl::Command3);
-    ui_.hide(Ctl::Command5);
-    ui_.hide(Ctl::Command6);
-    showAllDice();
+    ui_.hide(panel::playerTwo);
+    ui_.show(panel::playerOne);
+    ui_.show(panel::dice);
     brosok();
 }
 
@@ -99,11 +94,9 @@ void Game::Command3_Click() {
         handToPlayerTwo();
         return;
     }
-    ui_.hide(Ctl::Command1);
-    ui_.hide(Ctl::Command2);
-    ui_.hide(Ctl::Command3);
-    ui_.show(Ctl::Command4);
-    showAllDice();
+    ui_.hide(panel::playerOne);
+    ui_.show(panel::computer);
+    ui_.show(panel::dice);
     computer_.broskom();
 }
 

@@ -94,7 +94,6 @@ class Game {
     void sortDescending();
     void sortAscending();
     void showDice();
-    void showAllDice();
 
     // End of game: each returns true when it declared the game over.
     bool humanRollJudgement();
