@@ -57,6 +57,10 @@ constexpr Ctl textBox(std::size_t i) {
     return offset(Ctl::Text1, i - 1);
 }
 
+constexpr bool inRange(Ctl c, Ctl first, Ctl last) {
+    return c >= first && c <= last;
+}
+
 // Position of c within its numbered family (Text3 -> 3), for c in that family.
 constexpr std::size_t numberIn(Ctl first, Ctl c) {
     return static_cast<std::size_t>(c) - static_cast<std::size_t>(first) + 1;

@@ -1,20 +1,16 @@
 #include "game/game.h"
+#include "game/utf8.h"
 
 #include <utility>
 
 namespace kvint {
 namespace {
 
-// An input box takes at most this many characters, as the classic one did, so
-// no message or caption is ever built from a longer text.
-constexpr std::size_t kInputLimit = 255;
-
 // Cuts a UTF-8 text after kInputLimit characters, never inside one.
 std::string limitInput(std::string text) {
     std::size_t characters = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0U) == 0x80U;
-        if (!continuation && ++characters > kInputLimit) {
+        if (!isContinuation(static_cast<unsigned char>(text[i])) && ++characters > kInputLimit) {
             text.resize(i);
             break;
         }

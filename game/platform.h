@@ -3,6 +3,7 @@
 #include "game/controls.h"
 #include "game/sounds.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -20,11 +21,20 @@ enum class Buttons : unsigned char { ok, yesNo };
 // The caption every box shows when the game gives it none.
 inline constexpr std::string_view kAppTitle = "kvint";
 
+// An input box takes at most this many characters, as the classic one did, so
+// no message or caption is ever built from a longer text.
+inline constexpr std::size_t kInputLimit = 255;
+
 // Everything the game needs from the world outside its own state. The window
 // implements it with real boxes, sounds and a clock; the script tool with
 // queues and a transcript.
 class Platform {
   public:
+    Platform() = default;
+    Platform(const Platform&) = delete;
+    Platform& operator=(const Platform&) = delete;
+    Platform(Platform&&) = delete;
+    Platform& operator=(Platform&&) = delete;
     virtual ~Platform() = default;
 
     // Modal box; true when Yes was pressed (OK-only boxes answer false).

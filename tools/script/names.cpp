@@ -6,10 +6,6 @@
 namespace kvint::script {
 namespace {
 
-bool within(Ctl c, Ctl first, Ctl last) {
-    return c >= first && c <= last;
-}
-
 constexpr std::array<std::pair<std::string_view, Procedure>, 17> kProcedures = {{
     {"brosok", &Game::brosok},
     {"broskom", &Computer::broskom},
@@ -37,15 +33,15 @@ std::optional<Ctl> clickableByName(std::string_view name) {
     if (!c) {
         return std::nullopt;
     }
-    const bool clickable = within(*c, Ctl::Text1, Ctl::Command7) ||
-                           within(*c, Ctl::Option1, Ctl::Check3) || kindOf(*c) == Kind::menuItem ||
+    const bool clickable = inRange(*c, Ctl::Text1, Ctl::Command7) ||
+                           inRange(*c, Ctl::Option1, Ctl::Check3) || kindOf(*c) == Kind::menuItem ||
                            *c == Ctl::Form2_Command1;
     return clickable ? c : std::nullopt;
 }
 
 std::optional<Ctl> dieByName(std::string_view name) {
     const auto c = controlByName(name);
-    return c && within(*c, Ctl::Text1, Ctl::Text6) ? c : std::nullopt;
+    return c && inRange(*c, Ctl::Text1, Ctl::Text6) ? c : std::nullopt;
 }
 
 std::optional<Ctl> windowByName(std::string_view name) {
