@@ -1,12 +1,10 @@
-#include "computer/check.h"
+#include "computer/computer.h"
 #include "game/game.h"
 
 #include <string>
 
 namespace kvint {
 namespace {
-
-constexpr int kWrittenColour = 12;
 
 // Each of the faces 4, 5 and 6 on one or two dice.
 bool pairsInReach(const State& st) {
@@ -25,7 +23,7 @@ bool eitherTripleCategoryFree(const State& st) {
 
 // Chases three pairs from one or two each of 4, 5 and 6, then the patterns
 // of fives and sixes, or fours and sixes, that the new dice offer.
-void Game::PROVERKA3_2() {
+void Computer::PROVERKA3_2() {
     countFaces({6, 5, 4});
     if (!pairsInReach(st_)) {
         proverkacare();
@@ -37,7 +35,7 @@ void Game::PROVERKA3_2() {
     proverkacare();
 }
 
-bool Game::pairsFourFiveSix() {
+bool Computer::pairsFourFiveSix() {
     keepRerollOnce({4, 5, 6});
     countFaces({6, 5, 4});
     if (st_.facesum(5) <= 4 || st_.facesum(6) <= 5 || st_.facesum(4) <= 3) {
@@ -47,7 +45,7 @@ bool Game::pairsFourFiveSix() {
     countFaces({6, 5, 4});
     if (st_.facesum(4) == 8 && st_.facesum(5) == 10 && st_.facesum(6) == 12 &&
         compFree(st_, cat::tri_dva)) {
-        entry(cat::tri_dva, 30, "wow.wav");
+        entry(cat::tri_dva, 30, Sound::wow);
         return true;
     }
     if (kvintFrom29()) {
@@ -56,7 +54,7 @@ bool Game::pairsFourFiveSix() {
     return giveUp();
 }
 
-bool Game::fivesSixesPairs() {
+bool Computer::fivesSixesPairs() {
     const bool fiveOfTarget = (st_.facesum(5) == 10 && st_.facesum(6) == 18) ||
                               (st_.facesum(5) == 15 && st_.facesum(6) == 12);
     if (!fiveOfTarget || !eitherTripleCategoryFree(st_)) {
@@ -67,7 +65,7 @@ bool Game::fivesSixesPairs() {
     const u8 five = st_.facesum(5);
     const u8 six = st_.facesum(6);
     if (six == 18 && five == 15 && compFree(st_, cat::dva_tri)) {
-        entry(cat::dva_tri, 33, "wow.wav");
+        entry(cat::dva_tri, 33, Sound::wow);
         return true;
     }
     if (compFree(st_, cat::tri_dva) && five == 10 && six == 24) {
@@ -75,21 +73,18 @@ bool Game::fivesSixesPairs() {
         return true;
     }
     if (compFree(st_, cat::tri_dva) && six == 12 && five == 20) {
-        entry(cat::tri_dva, 32, "wow.wav");
+        entry(cat::tri_dva, 32, Sound::wow);
         return true;
     }
     return giveUp();
 }
 
 // This entry alone sounds twice: the first die turns up between the two.
-void Game::fourSixesTwoFives() {
-    st_.compscore(cat::tri_dva) = 34;
-    ui_.setText(comp(cat::tri_dva), "34");
-    ui_.setBack(label(20 + cat::tri_dva), kWrittenColour);
-    ui_.setBack(comp(cat::tri_dva), kWrittenColour);
-    sound("wow.wav");
+void Computer::fourSixesTwoFives() {
+    game_.writeCategory(false, cat::tri_dva, 34);
+    game_.sound(Sound::wow);
     ui_.setText(Ctl::Text1, std::to_string(st_.kubik(1)));
-    sound("ye.wav");
+    game_.sound(Sound::ye);
     for (std::size_t i = 2; i <= kDice; ++i) {
         ui_.setText(textBox(i), std::to_string(st_.kubik(i)));
     }
@@ -97,7 +92,7 @@ void Game::fourSixesTwoFives() {
 
 // Never starts after the fives and sixes stage has run: that stage needs
 // five dice of 5 and 6, and the fours counted before it are then one at most.
-bool Game::foursSixesPairs() {
+bool Computer::foursSixesPairs() {
     const bool fiveOfTarget = (st_.facesum(4) == 8 && st_.facesum(6) == 18) ||
                               (st_.facesum(4) == 12 && st_.facesum(6) == 12);
     if (!fiveOfTarget || !eitherTripleCategoryFree(st_)) {
@@ -108,16 +103,16 @@ bool Game::foursSixesPairs() {
     const u8 four = st_.facesum(4);
     const u8 six = st_.facesum(6);
     if (six == 18 && four == 12 && compFree(st_, cat::dva_tri)) {
-        entry(cat::dva_tri, 30, "wow.wav");
+        entry(cat::dva_tri, 30, Sound::wow);
         return true;
     }
     if (kvintFrom29()) {
         return true;
     }
     if (enterFirst({
-            {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
-            {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
-            {compFree(st_, 4) && four >= 16, 4, four, "ye.wav"},
+            {compFree(st_, cat::care) && six >= 24, cat::care, 24, Sound::wow},
+            {compFree(st_, 6) && six >= 24, 6, six, Sound::ye},
+            {compFree(st_, 4) && four >= 16, 4, four, Sound::ye},
         })) {
         return true;
     }

@@ -2,8 +2,8 @@
 
 namespace kvint {
 
-void Game::broskom() {
-    sound("dice05.wav", Wait::untilEndQuietly);
+void Computer::broskom() {
+    game_.sound(Sound::dice05, Wait::untilEndQuietly);
     broskom1();
 }
 

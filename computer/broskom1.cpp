@@ -1,5 +1,7 @@
-#include "computer/check.h"
+#include "computer/computer.h"
+#include "game/categories.h"
 #include "game/game.h"
+#include "game/panels.h"
 
 namespace kvint {
 namespace {
@@ -16,55 +18,36 @@ class Raised {
     bool& flag_;
 };
 
-bool twoTriples(const Dice& d) {
-    return d(1) == d(2) && d(2) == d(3) && d(4) == d(5) && d(5) == d(6);
-}
-
-bool threePairs(const Dice& d) {
-    return d(1) == d(2) && d(3) == d(4) && d(5) == d(6);
-}
-
-bool straightDown(const Dice& d) {
-    for (std::size_t i = 1; i < kDice; ++i) {
-        if (d(i) <= d(i + 1)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 // julik asks for a new roll from deep inside the chain. Calling back in only
 // records the wish; the outer call rolls again once the chain has unwound, so
 // any number of new rolls leaves the stack as it was.
-void Game::broskom1() {
-    if (computerRolling_) {
+void Computer::broskom1() {
+    if (rolling_) {
         newRollWanted_ = true;
         return;
     }
-    const Raised rolling(computerRolling_);
+    const Raised rolling(rolling_);
     do {
         newRollWanted_ = false;
         computerRoll();
     } while (newRollWanted_);
 }
 
-void Game::computerRoll() {
-    ui_.hide(Ctl::Command1);
-    ui_.hide(Ctl::Command2);
-    ui_.hide(Ctl::Command3);
-    ui_.show(Ctl::Command4);
-    showAllDice();
-    if (computerTurnJudgement()) {
+void Computer::computerRoll() {
+    ui_.hide(panel::playerOne);
+    ui_.show(panel::computer);
+    ui_.show(panel::dice);
+    if (game_.computerTurnJudgement()) {
         return;
     }
     clearHighCounts();
     for (std::size_t i = 1; i <= kDice; ++i) {
-        rerollDie(i);
+        game_.rerollDie(i);
     }
-    sortDescending();
-    setFocus(Ctl::Command4);
+    game_.sortDescending();
+    game_.setFocus(Ctl::Command4);
     if (rollEntry()) {
         clearHighCounts();
         return;
@@ -73,24 +56,24 @@ void Game::computerRoll() {
 }
 
 // The combinations the sorted roll may show outright.
-bool Game::rollEntry() {
+bool Computer::rollEntry() {
     const Dice& d = st_.kubik;
     if (twoTriples(d) && compFree(st_, cat::dva_tri)) {
         st_.sum23 = diceSum(st_);
         if (st_.sum23 >= 27) {
-            entry(cat::dva_tri, st_.sum23, "wow.wav");
+            entry(cat::dva_tri, st_.sum23, Sound::wow);
             return true;
         }
     }
     if (threePairs(d) && compFree(st_, cat::tri_dva)) {
         st_.sum32 = diceSum(st_);
         if (st_.sum32 >= 26) {
-            entry(cat::tri_dva, st_.sum32, "wow.wav");
+            entry(cat::tri_dva, st_.sum32, Sound::wow);
             return true;
         }
     }
-    if (straightDown(d) && compFree(st_, cat::strit)) {
-        entry(cat::strit, 21, "wow.wav");
+    if (isStraight(d) && compFree(st_, cat::strit)) {
+        entry(cat::strit, 21, Sound::wow);
         return true;
     }
     return false;

@@ -5,7 +5,7 @@ namespace kvint {
 // A new roll only when the person has taken the big combinations. With no
 // category of its own left free the computer could never write, and the new
 // rolls would never end.
-void Game::julik() {
+void Computer::julik() {
     if (columnComplete(st_.compscore)) {
         return;
     }

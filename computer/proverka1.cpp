@@ -3,7 +3,7 @@
 namespace kvint {
 
 // Ones: a single one is already an entry.
-void Game::proverka1() {
+void Computer::proverka1() {
     if (!faceCheck(1, 1, 1)) {
         proverka21();
     }

@@ -3,7 +3,7 @@
 namespace kvint {
 
 // Twos: kept from two and so always written once kept.
-void Game::proverka2() {
+void Computer::proverka2() {
     if (!faceCheck(2, 4, 4)) {
         proverka1();
     }

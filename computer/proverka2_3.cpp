@@ -1,4 +1,4 @@
-#include "computer/check.h"
+#include "computer/computer.h"
 #include "game/game.h"
 
 namespace kvint {
@@ -22,7 +22,7 @@ bool foursWithSixes(const State& st) {
 
 // Chases two triples of the high faces. The novice stops at the first failed
 // stage; the others carry on with the dice as the stages leave them.
-void Game::proverka2_3() {
+void Computer::proverka2_3() {
     countFaces({6, 5, 4});
     if (fivesWithSixes(st_) && (fivesSixesTriples() || sixesOneFive() || fivesOneSix())) {
         return;
@@ -37,7 +37,7 @@ void Game::proverka2_3() {
     PROVERKA3_2();
 }
 
-bool Game::fivesSixesTriples() {
+bool Computer::fivesSixesTriples() {
     keepRerollOnce({5, 6});
     countFaces({6, 5});
     const bool fiveOfTarget = (st_.facesum(5) == 15 && st_.facesum(6) == 12) ||
@@ -52,13 +52,13 @@ bool Game::fivesSixesTriples() {
     const u8 total = diceSum(st_);
     const bool fourAndPair = (five == 20 && six == 12) || (five == 10 && six == 24);
     if (enterFirst({
-            {five == 15 && six == 18, cat::dva_tri, 33, "wow.wav"},
+            {five == 15 && six == 18, cat::dva_tri, 33, Sound::wow},
             {compFree(st_, cat::tri_dva) && fourAndPair, cat::tri_dva, static_cast<u8>(five + six),
-             "wow.wav"},
-            {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
-            {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
-            {compFree(st_, 5) && five >= 20, 5, five, "ye.wav"},
-            {compFree(st_, cat::kvint) && total >= 29, cat::kvint, total, "wow.wav"},
+             Sound::wow},
+            {compFree(st_, 6) && six >= 24, 6, six, Sound::ye},
+            {compFree(st_, cat::care) && six >= 24, cat::care, 24, Sound::wow},
+            {compFree(st_, 5) && five >= 20, 5, five, Sound::ye},
+            {compFree(st_, cat::kvint) && total >= 29, cat::kvint, total, Sound::wow},
         })) {
         return true;
     }
@@ -66,7 +66,7 @@ bool Game::fivesSixesTriples() {
 }
 
 // Only face 6, "care" or "kvint" here, even for six sixes.
-bool Game::sixesOneFive() {
+bool Computer::sixesOneFive() {
     const bool anyFree = compFree(st_, cat::care) || compFree(st_, 6) || compFree(st_, cat::kvint);
     if (st_.facesum(5) != 5 || st_.facesum(6) < 18 || !anyFree) {
         return false;
@@ -76,16 +76,16 @@ bool Game::sixesOneFive() {
     const u8 six = st_.facesum(6);
     const u8 total = diceSum(st_);
     if (enterFirst({
-            {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
-            {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
-            {compFree(st_, cat::kvint) && six >= 24 && total >= 29, cat::kvint, total, "wow.wav"},
+            {compFree(st_, cat::care) && six >= 24, cat::care, 24, Sound::wow},
+            {compFree(st_, 6) && six >= 24, 6, six, Sound::ye},
+            {compFree(st_, cat::kvint) && six >= 24 && total >= 29, cat::kvint, total, Sound::wow},
         })) {
         return true;
     }
     return giveUp();
 }
 
-bool Game::fivesOneSix() {
+bool Computer::fivesOneSix() {
     if (st_.facesum(6) != 6 || st_.facesum(5) < 15 || !compFree(st_, 5)) {
         return giveUp();
     }
@@ -95,18 +95,18 @@ bool Game::fivesOneSix() {
     const u8 six = st_.facesum(6);
     const u8 total = diceSum(st_);
     if (enterFirst({
-            {compFree(st_, cat::dva_tri) && five == 15 && six == 18, cat::dva_tri, 33, "wow.wav"},
-            {compFree(st_, cat::tri_dva) && five == 20 && six == 12, cat::tri_dva, 32, "wow.wav"},
-            {compFree(st_, cat::dva_tri) && five == 30, cat::dva_tri, 30, "wow.wav"},
-            {compFree(st_, 5) && five >= 20, 5, five, "ye.wav"},
-            {compFree(st_, cat::kvint) && total >= 29, cat::kvint, total, "wow.wav"},
+            {compFree(st_, cat::dva_tri) && five == 15 && six == 18, cat::dva_tri, 33, Sound::wow},
+            {compFree(st_, cat::tri_dva) && five == 20 && six == 12, cat::tri_dva, 32, Sound::wow},
+            {compFree(st_, cat::dva_tri) && five == 30, cat::dva_tri, 30, Sound::wow},
+            {compFree(st_, 5) && five >= 20, 5, five, Sound::ye},
+            {compFree(st_, cat::kvint) && total >= 29, cat::kvint, total, Sound::wow},
         })) {
         return true;
     }
     return giveUp();
 }
 
-bool Game::foursSixesTriples() {
+bool Computer::foursSixesTriples() {
     keepRerollOnce({4, 6});
     countFaces({6, 4});
     const bool fiveOfTarget =
@@ -120,19 +120,19 @@ bool Game::foursSixesTriples() {
     const u8 four = st_.facesum(4);
     const u8 six = st_.facesum(6);
     if (enterFirst({
-            {four == 12 && six == 18 && compFree(st_, cat::dva_tri), cat::dva_tri, 30, "wow.wav"},
-            {compFree(st_, cat::tri_dva) && four == 8 && six == 24, cat::tri_dva, 32, "wow.wav"},
-            {compFree(st_, cat::tri_dva) && four == 16 && six == 12, cat::tri_dva, 28, "wow.wav"},
-            {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
-            {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
-            {compFree(st_, 4) && four >= 16, 4, four, "ye.wav"},
+            {four == 12 && six == 18 && compFree(st_, cat::dva_tri), cat::dva_tri, 30, Sound::wow},
+            {compFree(st_, cat::tri_dva) && four == 8 && six == 24, cat::tri_dva, 32, Sound::wow},
+            {compFree(st_, cat::tri_dva) && four == 16 && six == 12, cat::tri_dva, 28, Sound::wow},
+            {compFree(st_, 6) && six >= 24, 6, six, Sound::ye},
+            {compFree(st_, cat::care) && six >= 24, cat::care, 24, Sound::wow},
+            {compFree(st_, 4) && four >= 16, 4, four, Sound::ye},
         })) {
         return true;
     }
     return giveUp();
 }
 
-bool Game::sixesOneFour() {
+bool Computer::sixesOneFour() {
     const bool anyFree = compFree(st_, cat::kvint) || compFree(st_, cat::care) || compFree(st_, 6);
     if (st_.facesum(4) != 4 || st_.facesum(6) < 12 || !anyFree) {
         return false;
@@ -141,10 +141,10 @@ bool Game::sixesOneFour() {
     countFaces({6});
     const u8 six = st_.facesum(6);
     if (enterFirst({
-            {six == 36 && compFree(st_, cat::dva_tri), cat::dva_tri, 36, "wow.wav"},
-            {six == 36 && compFree(st_, cat::tri_dva), cat::tri_dva, 36, "wow.wav"},
-            {compFree(st_, 6) && six >= 24, 6, six, "ye.wav"},
-            {compFree(st_, cat::care) && six >= 24, cat::care, 24, "wow.wav"},
+            {six == 36 && compFree(st_, cat::dva_tri), cat::dva_tri, 36, Sound::wow},
+            {six == 36 && compFree(st_, cat::tri_dva), cat::tri_dva, 36, Sound::wow},
+            {compFree(st_, 6) && six >= 24, 6, six, Sound::ye},
+            {compFree(st_, cat::care) && six >= 24, cat::care, 24, Sound::wow},
         })) {
         return true;
     }
@@ -155,13 +155,13 @@ bool Game::sixesOneFour() {
 }
 
 // Every way out of this stage passes the novice's stop.
-bool Game::foursOnly() {
+bool Computer::foursOnly() {
     countFaces({4});
     if (compFree(st_, 4) && st_.facesum(4) >= 8) {
         keepRerollOnce({4});
         countFaces({4});
         if (compFree(st_, 4) && st_.facesum(4) >= 16) {
-            entry(4, st_.facesum(4), "ye.wav");
+            entry(4, st_.facesum(4), Sound::ye);
             return true;
         }
     }

@@ -3,7 +3,7 @@
 namespace kvint {
 
 // Threes: kept from two, written from three.
-void Game::proverka3() {
+void Computer::proverka3() {
     if (!faceCheck(3, 6, 9)) {
         proverka2();
     }

@@ -3,7 +3,7 @@
 namespace kvint {
 
 // Fours: kept from two, written from four.
-void Game::proverka4() {
+void Computer::proverka4() {
     if (!faceCheck(4, 8, 16)) {
         proverka3();
     }

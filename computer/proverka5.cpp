@@ -1,25 +1,24 @@
+#include "computer/computer.h"
 #include "game/game.h"
 
 namespace kvint {
 
 // Fives: six of them go to a combination while one is free, four or more to
 // the face.
-void Game::proverka5() {
+void Computer::proverka5() {
     countFaces({5});
-    const bool anyFree = st_.compscore(5) == 0 || st_.compscore(cat::dva_tri) == 0 ||
-                         st_.compscore(cat::tri_dva) == 0;
+    const bool anyFree =
+        compFree(st_, 5) || compFree(st_, cat::dva_tri) || compFree(st_, cat::tri_dva);
     if (st_.facesum(5) >= 10 && anyFree) {
         keepRerollTwice({5});
     }
     countFaces({5});
     const u8 fives = st_.facesum(5);
-    if (fives == 30 && st_.compscore(cat::dva_tri) == 0) {
-        entry(cat::dva_tri, 30, "wow.wav");
-    } else if (fives == 30 && st_.compscore(cat::tri_dva) == 0) {
-        entry(cat::tri_dva, 30, "wow.wav");
-    } else if (fives >= 20 && st_.compscore(5) == 0) {
-        entry(5, fives, "ye.wav");
-    } else {
+    if (!enterFirst({
+            {fives == 30 && compFree(st_, cat::dva_tri), cat::dva_tri, 30, Sound::wow},
+            {fives == 30 && compFree(st_, cat::tri_dva), cat::tri_dva, 30, Sound::wow},
+            {fives >= 20 && compFree(st_, 5), 5, fives, Sound::ye},
+        })) {
         proverka4();
         return;
     }

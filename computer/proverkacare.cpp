@@ -1,39 +1,33 @@
+#include "computer/computer.h"
 #include "game/game.h"
 
 namespace kvint {
 
 // "care" and the sixes. The only face check where the novice gives up: after
 // chasing sixes without an entry.
-void Game::proverkacare() {
+void Computer::proverkacare() {
     countFaces({6});
     const u8 sixes = st_.facesum(6);
-    if (sixes == 36 && st_.compscore(cat::dva_tri) == 0) {
-        entry(cat::dva_tri, 36, "wow.wav");
+    if (enterFirst({
+            {sixes == 36 && compFree(st_, cat::dva_tri), cat::dva_tri, 36, Sound::wow},
+            {sixes == 36 && compFree(st_, cat::tri_dva), cat::tri_dva, 36, Sound::wow},
+        })) {
         clearHighCounts();
         return;
     }
-    if (sixes == 36 && st_.compscore(cat::tri_dva) == 0) {
-        entry(cat::tri_dva, 36, "wow.wav");
-        clearHighCounts();
-        return;
-    }
-    if (sixes < 12 || (st_.compscore(6) != 0 && st_.compscore(cat::care) != 0)) {
+    if (sixes < 12 || (!compFree(st_, 6) && !compFree(st_, cat::care))) {
         proverka5();
         return;
     }
     keepRerollTwice({6});
     countFaces({6});
-    if (st_.facesum(6) >= 24 && st_.compscore(6) == 0) {
-        entry(6, st_.facesum(6), "ye.wav");
-        clearHighCounts();
-        return;
-    }
-    if (st_.facesum(6) >= 24 && st_.compscore(cat::care) == 0) {
-        entry(cat::care, 24, "wow.wav"); // "care" is worth 24 whatever the sixes
-        clearHighCounts();
-        return;
-    }
-    if (kvintFrom29()) {
+    const u8 six = st_.facesum(6);
+    // "care" is worth 24 whatever the sixes.
+    if (enterFirst({
+            {six >= 24 && compFree(st_, 6), 6, six, Sound::ye},
+            {six >= 24 && compFree(st_, cat::care), cat::care, 24, Sound::wow},
+        }) ||
+        kvintFrom29()) {
         clearHighCounts();
         return;
     }

@@ -1,4 +1,5 @@
-#include "computer/check.h"
+#include "computer/computer.h"
+#include "game/categories.h"
 #include "game/game.h"
 
 namespace kvint {
@@ -17,34 +18,25 @@ u8 countPairs(const Dice& d, std::size_t& at) {
     return pairs;
 }
 
-bool straightUp(const Dice& d) {
-    for (std::size_t i = 1; i < kDice; ++i) {
-        if (d(i) >= d(i + 1)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 // Only a single duplicate is worth a throw: with two or more, one die cannot
 // make the straight.
-void Game::proverkastrit() {
+void Computer::proverkastrit() {
     if (!compFree(st_, cat::strit)) {
         proverka();
         return;
     }
     for (int attempt = 0; attempt < 2; ++attempt) {
-        sortAscending();
+        game_.sortAscending();
         std::size_t at = 0;
         st_.pairs = countPairs(st_.kubik, at);
         if (st_.pairs == 1) {
-            rerollDie(at);
+            game_.rerollDie(at);
         }
-        sortAscending();
-        if (straightUp(st_.kubik)) {
-            entry(cat::strit, 21, "wow.wav");
+        game_.sortAscending();
+        if (isStraight(st_.kubik)) {
+            entry(cat::strit, 21, Sound::wow);
             return;
         }
     }

@@ -1,13 +1,10 @@
-#include "computer/check.h"
+#include "computer/computer.h"
 #include "game/game.h"
 
 #include <algorithm>
-#include <string>
 
 namespace kvint {
 namespace {
-
-constexpr int kWrittenColour = 12;
 
 bool contains(std::initializer_list<Face> faces, Face f) {
     return std::find(faces.begin(), faces.end(), f) != faces.end();
@@ -15,17 +12,16 @@ bool contains(std::initializer_list<Face> faces, Face f) {
 
 } // namespace
 
-void Game::entry(std::size_t k, u8 v, std::string_view soundFile) {
-    st_.compscore(k) = v;
-    ui_.setText(comp(k), std::to_string(v));
-    ui_.setBack(label(20 + k), kWrittenColour);
-    ui_.setBack(comp(k), kWrittenColour);
-    sound(soundFile);
-    showDice();
+Computer::Computer(Game& game) : game_(game), st_(game.st_), ui_(game.ui_) {}
+
+void Computer::entry(std::size_t k, u8 v, Sound s) {
+    game_.writeCategory(false, k, v);
+    game_.sound(s);
+    game_.showDice();
 }
 
 // Counts several faces in one pass; each counter named is cleared first.
-void Game::countFaces(std::initializer_list<Face> faces) {
+void Computer::countFaces(std::initializer_list<Face> faces) {
     for (Face f : faces) {
         st_.facesum(f) = 0;
     }
@@ -38,56 +34,56 @@ void Game::countFaces(std::initializer_list<Face> faces) {
 
 // A die that shows a kept face is never touched; any other gets up to two
 // throws to land on one.
-void Game::keepRerollTwice(std::initializer_list<Face> keep) {
+void Computer::keepRerollTwice(std::initializer_list<Face> keep) {
     for (std::size_t i = 1; i <= kDice; ++i) {
         if (contains(keep, st_.kubik(i))) {
             continue;
         }
-        rerollDie(i);
+        game_.rerollDie(i);
         if (!contains(keep, st_.kubik(i))) {
-            rerollDie(i);
+            game_.rerollDie(i);
         }
     }
 }
 
-void Game::keepRerollOnce(std::initializer_list<Face> keep) {
+void Computer::keepRerollOnce(std::initializer_list<Face> keep) {
     for (std::size_t i = 1; i <= kDice; ++i) {
         if (!contains(keep, st_.kubik(i))) {
-            rerollDie(i);
+            game_.rerollDie(i);
         }
     }
 }
 
-bool Game::giveUp() {
+bool Computer::giveUp() {
     if (st_.level != strength::novice) {
         return false;
     }
-    sound("thin.wav");
+    game_.sound(Sound::thin);
     return true;
 }
 
-void Game::clearHighCounts() {
+void Computer::clearHighCounts() {
     st_.facesum(6) = 0;
     st_.facesum(5) = 0;
     st_.facesum(4) = 0;
 }
 
-bool Game::faceCheck(Face f, u8 rerollAt, u8 enterAt) {
+bool Computer::faceCheck(Face f, u8 rerollAt, u8 enterAt) {
     const auto k = static_cast<std::size_t>(f);
     countFaces({f});
-    if (st_.compscore(k) == 0 && st_.facesum(k) >= rerollAt) {
+    if (compFree(st_, k) && st_.facesum(k) >= rerollAt) {
         keepRerollTwice({f});
     }
     countFaces({f});
-    if (st_.compscore(k) != 0 || st_.facesum(k) < enterAt) {
+    if (!compFree(st_, k) || st_.facesum(k) < enterAt) {
         return false;
     }
-    entry(k, st_.facesum(k), "ye.wav");
+    entry(k, st_.facesum(k), Sound::ye);
     clearHighCounts();
     return true;
 }
 
-bool Game::enterFirst(std::initializer_list<Rule> rules) {
+bool Computer::enterFirst(std::initializer_list<Rule> rules) {
     for (const Rule& r : rules) {
         if (r.applies) {
             entry(r.k, r.v, r.sound);
@@ -97,7 +93,7 @@ bool Game::enterFirst(std::initializer_list<Rule> rules) {
     return false;
 }
 
-bool Game::kvintFrom29() {
+bool Computer::kvintFrom29() {
     if (!compFree(st_, cat::kvint)) {
         return false;
     }
@@ -105,7 +101,7 @@ bool Game::kvintFrom29() {
     if (st_.dicesum < 29) {
         return false;
     }
-    entry(cat::kvint, st_.dicesum, "wow.wav");
+    entry(cat::kvint, st_.dicesum, Sound::wow);
     return true;
 }
 

@@ -83,6 +83,23 @@ int count(const Dice& dice, Face face) {
 
 } // namespace
 
+bool twoTriples(const Dice& d) {
+    return d(1) == d(2) && d(2) == d(3) && d(4) == d(5) && d(5) == d(6);
+}
+
+bool threePairs(const Dice& d) {
+    return d(1) == d(2) && d(3) == d(4) && d(5) == d(6);
+}
+
+bool isStraight(const Dice& d) {
+    for (std::size_t i = 1; i < kDice; ++i) {
+        if (d(i) == d(i + 1)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::optional<std::size_t> selectCategory(std::string_view typed) {
     if (const auto number = wholeNumber(typed)) {
         if (const auto k = find(kNumbers, *number)) {
@@ -96,22 +113,11 @@ std::optional<u8> categoryPoints(std::size_t k, const Dice& d) {
     const auto total = static_cast<u8>(diceTotal(d));
     switch (k) {
     case cat::dva_tri:
-        if (d(1) == d(2) && d(2) == d(3) && d(4) == d(5) && d(5) == d(6)) {
-            return total;
-        }
-        return std::nullopt;
+        return twoTriples(d) ? std::optional(total) : std::nullopt;
     case cat::tri_dva:
-        if (d(1) == d(2) && d(3) == d(4) && d(5) == d(6)) {
-            return total;
-        }
-        return std::nullopt;
+        return threePairs(d) ? std::optional(total) : std::nullopt;
     case cat::strit:
-        for (std::size_t i = 1; i < kDice; ++i) {
-            if (d(i) <= d(i + 1)) {
-                return std::nullopt;
-            }
-        }
-        return 21;
+        return isStraight(d) ? std::optional<u8>(21) : std::nullopt;
     case cat::care:
         if (count(d, 6) >= 4) {
             return 24;

@@ -18,4 +18,9 @@ std::optional<std::size_t> selectCategory(std::string_view typed);
 // no die shows gives 0.
 std::optional<u8> categoryPoints(std::size_t k, const Dice& sorted);
 
+// The combinations, for dice sorted either way.
+bool twoTriples(const Dice& sorted); // "2/3"
+bool threePairs(const Dice& sorted); // "3/2"
+bool isStraight(const Dice& sorted); // "strit": no two dice alike
+
 } // namespace kvint

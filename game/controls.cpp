@@ -25,10 +25,6 @@ constexpr std::array<std::string_view, kControlCount> kNames = {
 };
 // clang-format on
 
-bool between(Ctl c, Ctl first, Ctl last) {
-    return c >= first && c <= last;
-}
-
 struct Design {
     Ctl id;
     std::string_view text;
@@ -102,16 +98,16 @@ Kind kindOf(Ctl c) {
     if (c == Ctl::Form1 || c == Ctl::Form2) {
         return Kind::window;
     }
-    if (between(c, Ctl::Text1, Ctl::Text6) || c == Ctl::Form2_Text1) {
+    if (inRange(c, Ctl::Text1, Ctl::Text6) || c == Ctl::Form2_Text1) {
         return Kind::textBox;
     }
-    if (between(c, Ctl::Command1, Ctl::Command7) || c == Ctl::Form2_Command1) {
+    if (inRange(c, Ctl::Command1, Ctl::Command7) || c == Ctl::Form2_Command1) {
         return Kind::button;
     }
     if (c == Ctl::Option1 || c == Ctl::Option2) {
         return Kind::option;
     }
-    if (between(c, Ctl::Check1, Ctl::Check3)) {
+    if (inRange(c, Ctl::Check1, Ctl::Check3)) {
         return Kind::checkBox;
     }
     if (c == Ctl::Frame1) {
@@ -120,14 +116,14 @@ Kind kindOf(Ctl c) {
     if (c == Ctl::igra || c == Ctl::schet || c == Ctl::pomosch) {
         return Kind::menu;
     }
-    if (between(c, Ctl::igra, Ctl::pravila)) {
+    if (inRange(c, Ctl::igra, Ctl::pravila)) {
         return Kind::menuItem;
     }
     return Kind::label;
 }
 
 Ctl windowOf(Ctl c) {
-    return between(c, Ctl::Form2, Ctl::Form2_Command1) ? Ctl::Form2 : Ctl::Form1;
+    return inRange(c, Ctl::Form2, Ctl::Form2_Command1) ? Ctl::Form2 : Ctl::Form1;
 }
 
 std::optional<Ctl> menuOf(Ctl item) {

@@ -3,8 +3,10 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace kvint {
 
@@ -44,11 +46,19 @@ constexpr Ctl may(std::size_t k) {
 constexpr Ctl comp(std::size_t k) {
     return offset(Ctl::comp1, k - 1);
 }
+// The labels naming category k beside may(k) and comp(k).
+constexpr Ctl mayName(std::size_t k) {
+    return offset(Ctl::Label10, k - 1);
+}
+constexpr Ctl compName(std::size_t k) {
+    return offset(Ctl::Label21, k - 1);
+}
 constexpr Ctl textBox(std::size_t i) {
     return offset(Ctl::Text1, i - 1);
 }
-constexpr Ctl command(std::size_t i) {
-    return offset(Ctl::Command1, i - 1);
+
+constexpr bool inRange(Ctl c, Ctl first, Ctl last) {
+    return c >= first && c <= last;
 }
 
 // Position of c within its numbered family (Text3 -> 3), for c in that family.
@@ -89,6 +99,16 @@ class Controls {
 
     void show(Ctl c) { (*this)[c].visible = true; }
     void hide(Ctl c) { (*this)[c].visible = false; }
+    void show(std::span<const Ctl> cs) {
+        for (Ctl c : cs) {
+            show(c);
+        }
+    }
+    void hide(std::span<const Ctl> cs) {
+        for (Ctl c : cs) {
+            hide(c);
+        }
+    }
     void setText(Ctl c, std::string text) { (*this)[c].text = std::move(text); }
     void setBack(Ctl c, int paletteIndex) { (*this)[c].back = paletteIndex; }
 

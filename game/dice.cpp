@@ -1,4 +1,5 @@
 #include "game/game.h"
+#include "game/panels.h"
 
 #include <cmath>
 #include <string>
@@ -26,12 +27,6 @@ void Game::showDice() {
     }
 }
 
-void Game::showAllDice() {
-    for (std::size_t i = 1; i <= kDice; ++i) {
-        ui_.show(textBox(i));
-    }
-}
-
 void Game::sortDescending() {
     for (std::size_t i = 1; i <= kDice - 1; ++i) {
         for (std::size_t j = i + 1; j <= kDice; ++j) {
@@ -53,7 +48,7 @@ void Game::sortAscending() {
 }
 
 void Game::brosok() {
-    sound("dice05.wav", Wait::none);
+    sound(Sound::dice05, Wait::none);
     if (humanRollJudgement()) {
         return;
     }
@@ -70,7 +65,7 @@ void Game::brosok() {
 // The new face is drawn at once; the hidden box stands for a die in the air
 // until "перебросить" shows it again.
 void Game::markDie(std::size_t i) {
-    sound("holding.wav");
+    sound(Sound::holding);
     st_.rerollcount = saturatingInc(st_.rerollcount);
     ui_.hide(textBox(i));
     rerollDie(i);
@@ -82,7 +77,7 @@ void Game::Text_Click(std::size_t i) {
         return;
     }
     if (st_.brosnum == 3) {
-        sound("sv.wav");
+        sound(Sound::sv);
         return;
     }
     markDie(i);
@@ -95,7 +90,7 @@ void Game::Text_KeyPress(std::size_t i, std::uint16_t code) {
     }
     if (code == enter) {
         if (st_.brosnum == 3) {
-            sound("sv.wav");
+            sound(Sound::sv);
             return;
         }
         markDie(i);
@@ -104,8 +99,8 @@ void Game::Text_KeyPress(std::size_t i, std::uint16_t code) {
 }
 
 void Game::rerollSound() {
-    static constexpr std::array<std::string_view, 6> files = {
-        "dice01.wav", "dice02.wav", "dice03.wav", "dice04.wav", "dice05.wav", "dice05.wav",
+    static constexpr std::array<Sound, 6> files = {
+        Sound::dice01, Sound::dice02, Sound::dice03, Sound::dice04, Sound::dice05, Sound::dice05,
     };
     if (st_.rerollcount < 1 || st_.rerollcount > files.size()) {
         return;
@@ -119,7 +114,7 @@ void Game::Command1_Click() {
     st_.brosnum = saturatingInc(st_.brosnum);
     if (st_.brosnum == 3) {
         ui_.hide(Ctl::Command1);
-        showAllDice();
+        ui_.show(panel::dice);
         return;
     }
     bool noneMarked = true;
@@ -127,11 +122,11 @@ void Game::Command1_Click() {
         noneMarked = noneMarked && ui_[textBox(i)].visible;
     }
     if (noneMarked) {
-        sound("sv.wav");
+        sound(Sound::sv);
         message("Вы не выбрали ни одного кубика!", "Предупреждение!");
         --st_.brosnum;
     }
-    showAllDice();
+    ui_.show(panel::dice);
     setFocus(Ctl::Text1);
 }
 
@@ -140,10 +135,8 @@ void Game::Command4_Click() {
     if (rightJudgement()) {
         return;
     }
-    ui_.show(Ctl::Command1);
-    ui_.show(Ctl::Command2);
-    ui_.show(Ctl::Command3);
-    ui_.hide(Ctl::Command4);
+    ui_.hide(panel::computer);
+    ui_.show(panel::playerOne);
     cls();
     brosok();
 }

@@ -37,7 +37,7 @@ bool Game::humanRollJudgement() {
     const Totals t = totals(st_);
     reportEnd(t.left, t.right);
     if (t.left > t.right) {
-        sound("end.wav");
+        sound(Sound::end);
         message(st_.name1 + "Поздравляю! Вы записали все позиции и выграли " + t.margin() +
                     " очков",
                 kCaption);
@@ -46,7 +46,7 @@ bool Game::humanRollJudgement() {
                     " очков",
                 kCaption);
     } else {
-        sound("end.wav");
+        sound(Sound::end);
         message(kDraw, kCaption);
     }
     return true;
@@ -59,16 +59,16 @@ bool Game::rightJudgement() {
     const Totals t = totals(st_);
     reportEnd(t.left, t.right);
     if (t.left < t.right) {
-        sound("end.wav");
+        sound(Sound::end);
         message(st_.name2 + " записал все позиции. И по результатам подсчета очкков вы проиграли " +
                     t.margin(),
                 kCaption);
     } else if (t.left > t.right) {
-        sound("ooh.wav");
+        sound(Sound::ooh);
         message(st_.name2 + " записал все позиции, но проиграл вам " + t.margin() + " очков",
                 kCaption);
     } else {
-        sound("end.wav");
+        sound(Sound::end);
         message(kDraw, kCaption);
     }
     return true;
@@ -81,13 +81,13 @@ bool Game::computerTurnJudgement() {
     const Totals t = totals(st_);
     reportEnd(t.left, t.right);
     if (t.left > t.right) {
-        sound("end.wav");
+        sound(Sound::end);
         message("Поздравляю! Вы записали все позиции и выграли " + t.margin() + " очков", kCaption);
     } else if (t.left < t.right) {
-        sound("ooh.wav");
+        sound(Sound::ooh);
         message("Вы записали все позиции, но приэтом проиграли " + t.margin() + " очков", kCaption);
     } else {
-        sound("end.wav");
+        sound(Sound::end);
         message(kDraw, kCaption);
     }
     return true;

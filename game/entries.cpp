@@ -1,12 +1,13 @@
 #include "game/categories.h"
 #include "game/game.h"
+#include "game/palette.h"
+#include "game/panels.h"
 
 #include <string>
 
 namespace kvint {
 namespace {
 
-constexpr int kWrittenColour = 12;
 constexpr std::string_view kPrompt = "Введите число от 1 до 6.  Или название комбинации. Например: "
                                      "23, или 32, или strit, или care, или kvint.";
 
@@ -14,11 +15,11 @@ constexpr std::string_view kPrompt = "Введите число от 1 до 6.  
 
 void Game::writeCategory(bool leftColumn, std::size_t k, u8 points) {
     (leftColumn ? st_.mayscore : st_.compscore)(k) = points;
-    const Ctl nameLabel = leftColumn ? label(9 + k) : label(20 + k);
+    const Ctl nameLabel = leftColumn ? mayName(k) : compName(k);
     const Ctl pointsLabel = leftColumn ? may(k) : comp(k);
     ui_.setText(pointsLabel, std::to_string(points));
-    ui_.setBack(nameLabel, kWrittenColour);
-    ui_.setBack(pointsLabel, kWrittenColour);
+    ui_.setBack(nameLabel, palette::written);
+    ui_.setBack(pointsLabel, palette::written);
 }
 
 // Sorts the dice, asks for the category and writes it when the dice allow.
@@ -52,24 +53,18 @@ void Game::handToPlayerTwo() {
     st_.turnowner = 2;
     ui_.setText(Ctl::hod, "Ход " + st_.name2);
     st_.dicelock = 0;
-    ui_.show(Ctl::Command1);
-    ui_.hide(Ctl::Command2);
-    ui_.hide(Ctl::Command3);
-    ui_.show(Ctl::Command5);
-    ui_.show(Ctl::Command6);
-    showAllDice();
+    ui_.hide(panel::playerOne);
+    ui_.show(panel::playerTwo);
+    ui_.show(panel::dice);
     brosok();
 }
 
 void Game::handToPlayerOne() {
     st_.turnowner = 1;
     ui_.setText(Ctl::hod, "Ход " + st_.name1);
-    ui_.show(Ctl::Command1);
-    ui_.show(Ctl::Command2);
-    ui_.show(Ctl::Command3);
-    ui_.hide(Ctl::Command5);
-    ui_.hide(Ctl::Command6);
-    showAllDice();
+    ui_.hide(panel::playerTwo);
+    ui_.show(panel::playerOne);
+    ui_.show(panel::dice);
     brosok();
 }
 
@@ -85,9 +80,9 @@ void Game::Command2_Click() {
         handToPlayerTwo();
         return;
     }
-    const bool onesWereFree = st_.compscore(1) == 0;
-    broskom();
-    if (onesWereFree && st_.compscore(1) != 0) {
+    const bool onesWereFree = compFree(st_, 1);
+    computer_.broskom();
+    if (onesWereFree && !compFree(st_, 1)) {
         setFocus(Ctl::Text1);
     }
 }
@@ -99,12 +94,10 @@ void Game::Command3_Click() {
         handToPlayerTwo();
         return;
     }
-    ui_.hide(Ctl::Command1);
-    ui_.hide(Ctl::Command2);
-    ui_.hide(Ctl::Command3);
-    ui_.show(Ctl::Command4);
-    showAllDice();
-    broskom();
+    ui_.hide(panel::playerOne);
+    ui_.show(panel::computer);
+    ui_.show(panel::dice);
+    computer_.broskom();
 }
 
 // "Записать": player two's entry.

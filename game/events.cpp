@@ -69,7 +69,7 @@ void Game::click(Ctl c) {
 }
 
 void Game::keyPress(Ctl die, std::uint16_t code) {
-    if (ended_ || die < Ctl::Text1 || die > Ctl::Text6 || !ui_.reachable(die)) {
+    if (ended_ || !inRange(die, Ctl::Text1, Ctl::Text6) || !ui_.reachable(die)) {
         return;
     }
     Text_KeyPress(numberIn(Ctl::Text1, die), code);

@@ -1,20 +1,16 @@
 #include "game/game.h"
+#include "game/utf8.h"
 
 #include <utility>
 
 namespace kvint {
 namespace {
 
-// An input box takes at most this many characters, as the classic one did, so
-// no message or caption is ever built from a longer text.
-constexpr std::size_t kInputLimit = 255;
-
 // Cuts a UTF-8 text after kInputLimit characters, never inside one.
 std::string limitInput(std::string text) {
     std::size_t characters = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0U) == 0x80U;
-        if (!continuation && ++characters > kInputLimit) {
+        if (!isContinuation(static_cast<unsigned char>(text[i])) && ++characters > kInputLimit) {
             text.resize(i);
             break;
         }
@@ -37,8 +33,8 @@ std::string Game::input(std::string_view prompt) {
     return limitInput(platform_.inputBox(prompt, kAppTitle));
 }
 
-void Game::sound(std::string_view file, Wait wait) {
-    platform_.playSound(file, wait);
+void Game::sound(Sound s, Wait wait) {
+    platform_.playSound(soundFile(s), wait);
 }
 
 } // namespace kvint

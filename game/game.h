@@ -1,18 +1,16 @@
 #pragma once
 
+#include "computer/computer.h"
 #include "game/controls.h"
 #include "game/platform.h"
 #include "game/state.h"
 
 #include <cstdint>
 #include <filesystem>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
 namespace kvint {
-
-struct Rule; // a line of a computer check's table, see computer/check.h
 
 // The main window's logic: the game state, the model of every control, and
 // the handlers and procedures that change them. The window shell shows the
@@ -24,10 +22,14 @@ class Game {
     // its load handler. `assets` is the folder that holds the files beside the
     // program.
     Game(Platform& platform, std::filesystem::path assets);
+    // The computer keeps a reference to its game.
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
 
     State& state() { return st_; }
     [[nodiscard]] const State& state() const { return st_; }
     [[nodiscard]] const Controls& controls() const { return ui_; }
+    Computer& computer() { return computer_; }
     // True once a handler has ended the program; no event is taken after it.
     [[nodiscard]] bool ended() const { return ended_; }
 
@@ -74,29 +76,13 @@ class Game {
     void Form2_Unload();
     void Form1_Unload();
 
-    // The computer's turn and its chain of checks.
-    void broskom();
-    void broskom1();
-    void julik();
-    void proverkastrit();
-    void proverka();
-    void proverka2_3();
-    void PROVERKA3_2();
-    void proverkacare();
-    void proverka5();
-    void proverka4();
-    void proverka3();
-    void proverka2();
-    void proverka1();
-    void proverka21();
-    void proverka31();
-    void proverka654();
-
   private:
+    friend class Computer;
+
     // Platform calls as the game makes them.
     void message(std::string_view text, std::string_view caption = kAppTitle);
     std::string input(std::string_view prompt);
-    void sound(std::string_view file, Wait wait = Wait::untilEnd);
+    void sound(Sound s, Wait wait = Wait::untilEnd);
     void cls() { platform_.clearSurface(); }
     void setFocus(Ctl c) { platform_.focus(c); }
 
@@ -108,7 +94,6 @@ class Game {
     void sortDescending();
     void sortAscending();
     void showDice();
-    void showAllDice();
 
     // End of game: each returns true when it declared the game over.
     bool humanRollJudgement();
@@ -119,46 +104,13 @@ class Game {
 
     // Score sheet.
     void paintColumnsFree();
+    // Every entry of either column is written here: the points, their caption
+    // and the two backgrounds.
     void writeCategory(bool leftColumn, std::size_t k, u8 points);
     // The shared dialogue of both panels; true when an entry was written.
     bool recordEntry(bool leftColumn);
     void handToPlayerTwo();
     void handToPlayerOne();
-
-    // Steps shared by the computer's checks.
-    void entry(std::size_t k, u8 v, std::string_view soundFile);
-    void countFaces(std::initializer_list<Face> faces);
-    void keepRerollTwice(std::initializer_list<Face> keep);
-    void keepRerollOnce(std::initializer_list<Face> keep); // one pass, one throw per die
-    bool giveUp(); // true when the novice ends the turn here
-    void clearHighCounts();
-    // Face f alone: keep it when at least rerollAt is counted, recount, and
-    // write category f when the count reaches enterAt; both only while f is
-    // free. True when it wrote.
-    bool faceCheck(Face f, u8 rerollAt, u8 enterAt);
-    // While "kvint" is free, writes the dice total there when it reaches 29.
-    bool kvintFrom29();
-    // The checks write the first line of their table that applies; false
-    // when none does.
-    bool enterFirst(std::initializer_list<Rule> rules);
-
-    // Pieces of the first links of the computer's chain. A stage returns true
-    // when the turn is over: an entry was made or the novice gave up.
-    void computerRoll();
-    bool rollEntry();
-    bool proverkaSixes();
-    bool proverkaFives();
-    bool proverkaFace(Face f);
-    bool fivesSixesTriples();
-    bool sixesOneFive();
-    bool fivesOneSix();
-    bool foursSixesTriples();
-    bool sixesOneFour();
-    bool foursOnly();
-    bool pairsFourFiveSix();
-    bool fivesSixesPairs();
-    bool foursSixesPairs();
-    void fourSixesTwoFives();
 
     Platform& platform_;
     std::filesystem::path assets_;
@@ -166,8 +118,7 @@ class Game {
     Controls ui_;
     bool ended_ = false;
     bool endReported_ = false; // this game's result went to the platform; "Новая" clears it
-    bool computerRolling_ = false; // a computer roll is under way
-    bool newRollWanted_ = false;   // julik asked for a new roll while one was under way
+    Computer computer_{*this};
 };
 
 } // namespace kvint

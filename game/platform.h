@@ -1,8 +1,9 @@
 #pragma once
 
 #include "game/controls.h"
+#include "game/sounds.h"
 
-#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -30,16 +31,20 @@ struct GameResult {
 // The caption every box shows when the game gives it none.
 inline constexpr std::string_view kAppTitle = "kvint";
 
-inline constexpr std::array<std::string_view, 12> kSoundFiles = {
-    "dice01.wav", "dice02.wav", "dice03.wav", "dice04.wav", "dice05.wav", "holding.wav",
-    "sv.wav",     "end.wav",    "ooh.wav",    "ye.wav",     "wow.wav",    "thin.wav",
-};
+// An input box takes at most this many characters, as the classic one did, so
+// no message or caption is ever built from a longer text.
+inline constexpr std::size_t kInputLimit = 255;
 
 // Everything the game needs from the world outside its own state. The window
 // implements it with real boxes, sounds and a clock; the script tool with
 // queues and a transcript.
 class Platform {
   public:
+    Platform() = default;
+    Platform(const Platform&) = delete;
+    Platform& operator=(const Platform&) = delete;
+    Platform(Platform&&) = delete;
+    Platform& operator=(Platform&&) = delete;
     virtual ~Platform() = default;
 
     // Modal box; true when Yes was pressed (OK-only boxes answer false).

@@ -1,5 +1,7 @@
 #include "game/rules_text.h"
 
+#include "game/utf8.h"
+
 #include <array>
 #include <cstdint>
 #include <fstream>
@@ -85,10 +87,6 @@ bool secondByteFits(unsigned char lead, unsigned char second) {
     default:
         return second >= 0x80 && second <= 0xBF;
     }
-}
-
-bool isContinuation(unsigned char b) {
-    return (b & 0xC0) == 0x80;
 }
 
 unsigned char byteAt(std::string_view s, std::size_t i) {

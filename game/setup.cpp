@@ -1,44 +1,35 @@
 #include "game/game.h"
+#include "game/palette.h"
+#include "game/panels.h"
 
 namespace kvint {
-namespace {
-
-constexpr int kLeftColour = 6;
-constexpr int kRightColour = 3;
-constexpr int kWindowColour = 8;
-
-} // namespace
 
 void Game::paintColumnsFree() {
     for (std::size_t k = 1; k <= kCategories; ++k) {
-        ui_.setBack(label(9 + k), kLeftColour);
-        ui_.setBack(may(k), kLeftColour);
+        ui_.setBack(mayName(k), palette::leftColumn);
+        ui_.setBack(may(k), palette::leftColumn);
     }
     for (std::size_t k = 1; k <= kCategories; ++k) {
-        ui_.setBack(label(20 + k), kRightColour);
-        ui_.setBack(comp(k), kRightColour);
+        ui_.setBack(compName(k), palette::rightColumn);
+        ui_.setBack(comp(k), palette::rightColumn);
     }
 }
 
 void Game::Form_Load() {
     paintColumnsFree();
-    ui_.setBack(Ctl::Form1, kWindowColour);
+    ui_.setBack(Ctl::Form1, palette::window);
 }
 
 void Game::Option1_Click() {
     ui_.hide(Ctl::hod);
-    ui_.show(Ctl::Check1);
-    ui_.show(Ctl::Check2);
-    ui_.show(Ctl::Check3);
+    ui_.show(panel::strength);
     st_.gamemode = 0;
     st_.turnowner = 0;
 }
 
 void Game::Option2_Click() {
     st_.gamemode = 1;
-    ui_.hide(Ctl::Check1);
-    ui_.hide(Ctl::Check2);
-    ui_.hide(Ctl::Check3);
+    ui_.hide(panel::strength);
     ui_.show(Ctl::hod);
     st_.turnowner = 1;
 }
@@ -64,16 +55,10 @@ void Game::Check3_Click() {
 }
 
 void Game::Command7_Click() {
-    for (Ctl c : {Ctl::Frame1, Ctl::Option1, Ctl::Option2, Ctl::Check1, Ctl::Check2, Ctl::Check3,
-                  Ctl::Command7}) {
-        ui_.hide(c);
-    }
-    showAllDice();
-    ui_.show(Ctl::Command1);
-    ui_.show(Ctl::Command2);
-    ui_.show(Ctl::Command3);
-    ui_.show(Ctl::igra);
-    ui_.show(Ctl::schet);
+    ui_.hide(panel::setup);
+    ui_.show(panel::dice);
+    ui_.show(panel::playerOne);
+    ui_.show(panel::menus);
     if (st_.gamemode == 1) {
         st_.name1 = input("Введите имя первого игрока.");
         st_.name2 = input("Введите имя второго игрока");
@@ -101,16 +86,11 @@ void Game::novaya_Click() {
         ui_.setText(may(k), "");
         ui_.setText(comp(k), "");
     }
-    for (Ctl c : {Ctl::Frame1, Ctl::Option1, Ctl::Option2, Ctl::Check1, Ctl::Check2, Ctl::Check3,
-                  Ctl::Command7}) {
-        ui_.show(c);
-    }
-    for (std::size_t i = 1; i <= kDice; ++i) {
-        ui_.hide(textBox(i));
-    }
-    for (std::size_t i = 1; i <= 6; ++i) {
-        ui_.hide(command(i));
-    }
+    ui_.show(panel::setup);
+    ui_.hide(panel::dice);
+    ui_.hide(panel::playerOne);
+    ui_.hide(panel::playerTwo);
+    ui_.hide(panel::computer);
 }
 
 } // namespace kvint

@@ -1,6 +1,9 @@
 // Synthesizes the game's twelve short sounds as 16-bit mono WAV files into the
 // folder given as the only argument. Nothing is copied from anywhere: each
 // sound is a few tones or a rattle of noise clicks, all under a second.
+// Built apart from the core, so its one header is found from here.
+#include "../game/sounds.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -10,6 +13,7 @@
 #include <numbers>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -95,23 +99,25 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string dir = argv[1];
-    const std::array<std::pair<const char*, Samples>, 12> sounds = {{
-        {"dice01.wav", rattle(1, 0.35)},
-        {"dice02.wav", rattle(2, 0.45)},
-        {"dice03.wav", rattle(3, 0.55)},
-        {"dice04.wav", rattle(4, 0.6)},
-        {"dice05.wav", rattle(6, 0.7)},
-        {"holding.wav", tones({{660, 0.08}})},
-        {"sv.wav", tones({{220, 0.15}, {180, 0.15}})},
-        {"end.wav", tones({{523, 0.15}, {659, 0.15}, {784, 0.15}, {1047, 0.35}})},
-        {"ooh.wav", tones({{392, 0.2}, {330, 0.2}, {262, 0.4}})},
-        {"ye.wav", tones({{587, 0.1}, {880, 0.15}})},
-        {"wow.wav", tones({{523, 0.1}, {784, 0.1}, {1047, 0.1}, {1568, 0.25}})},
-        {"thin.wav", tones({{300, 0.3}}, 0.3)},
+    using kvint::Sound;
+    const std::array<std::pair<Sound, Samples>, kvint::kSoundFiles.size()> sounds = {{
+        {Sound::dice01, rattle(1, 0.35)},
+        {Sound::dice02, rattle(2, 0.45)},
+        {Sound::dice03, rattle(3, 0.55)},
+        {Sound::dice04, rattle(4, 0.6)},
+        {Sound::dice05, rattle(6, 0.7)},
+        {Sound::holding, tones({{660, 0.08}})},
+        {Sound::sv, tones({{220, 0.15}, {180, 0.15}})},
+        {Sound::end, tones({{523, 0.15}, {659, 0.15}, {784, 0.15}, {1047, 0.35}})},
+        {Sound::ooh, tones({{392, 0.2}, {330, 0.2}, {262, 0.4}})},
+        {Sound::ye, tones({{587, 0.1}, {880, 0.15}})},
+        {Sound::wow, tones({{523, 0.1}, {784, 0.1}, {1047, 0.1}, {1568, 0.25}})},
+        {Sound::thin, tones({{300, 0.3}}, 0.3)},
     }};
-    for (const auto& [name, samples] : sounds) {
+    for (const auto& [sound, samples] : sounds) {
+        const std::string name(kvint::soundFile(sound));
         if (!writeWav(dir + "/" + name, samples)) {
-            std::fprintf(stderr, "make-sounds: cannot write %s/%s\n", dir.c_str(), name);
+            std::fprintf(stderr, "make-sounds: cannot write %s/%s\n", dir.c_str(), name.c_str());
             return 1;
         }
     }

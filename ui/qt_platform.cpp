@@ -10,11 +10,6 @@
 #include <chrono>
 
 namespace kvint::ui {
-namespace {
-
-constexpr int kInputMaxLength = 255;
-
-} // namespace
 
 QtPlatform::QtPlatform(PlatformHost& host, const QDir& assets) : host_(host), sounds_(assets) {}
 
@@ -52,7 +47,7 @@ std::string QtPlatform::inputBox(std::string_view prompt, std::string_view capti
     dialog.setOkButtonText("OK");
     dialog.setCancelButtonText("Отмена");
     if (auto* entry = dialog.findChild<QLineEdit*>()) {
-        entry->setMaxLength(kInputMaxLength);
+        entry->setMaxLength(static_cast<int>(kInputLimit));
     }
     if (dialog.exec() != QDialog::Accepted) {
         return {};

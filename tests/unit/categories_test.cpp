@@ -71,5 +71,23 @@ TEST(CategoryPoints, StraightCareAndKvint) {
     EXPECT_EQ(categoryPoints(11, dice(4, 3, 2, 2, 1, 1)), 13);
 }
 
+// The computer tests the same patterns on dice sorted upwards, and the
+// categories must agree with them.
+TEST(CategoryPatterns, HoldForDiceSortedEitherWayAndMatchTheCategories) {
+    EXPECT_TRUE(twoTriples(dice(1, 1, 1, 4, 4, 4)));
+    EXPECT_FALSE(twoTriples(dice(1, 1, 4, 4, 4, 4)));
+    EXPECT_TRUE(threePairs(dice(1, 1, 3, 3, 6, 6)));
+    EXPECT_FALSE(threePairs(dice(1, 1, 1, 3, 6, 6)));
+    EXPECT_TRUE(isStraight(dice(1, 2, 3, 4, 5, 6)));
+    EXPECT_FALSE(isStraight(dice(1, 2, 3, 3, 5, 6)));
+    EXPECT_FALSE(isStraight(dice(1, 2, 3, 4, 5, 5)));
+    for (const Dice& d : {dice(6, 6, 6, 2, 2, 2), dice(6, 6, 4, 4, 1, 1), dice(6, 5, 4, 3, 2, 1),
+                          dice(6, 6, 6, 6, 6, 6), dice(6, 5, 5, 3, 3, 1)}) {
+        EXPECT_EQ(categoryPoints(cat::dva_tri, d).has_value(), twoTriples(d));
+        EXPECT_EQ(categoryPoints(cat::tri_dva, d).has_value(), threePairs(d));
+        EXPECT_EQ(categoryPoints(cat::strit, d).has_value(), isStraight(d));
+    }
+}
+
 } // namespace
 } // namespace kvint

@@ -14,7 +14,7 @@ TEST_F(ThreePairsTest, WrittenThreePairsHandTheDiceOnUntouchedAtEveryStrength) {
         // The care check keeps the sixes and throws from the first die on.
         pf.faces({6});
         const Column before = st.compscore;
-        EXPECT_FALSE(run(&Game::PROVERKA3_2));
+        EXPECT_FALSE(run(&Computer::PROVERKA3_2));
         expectWentOn(before, {6, 5, 6, 6, 1, 2});
     }
 }
@@ -23,7 +23,7 @@ TEST_F(ThreePairsTest, OneEachOfFourFiveSixBecomeThreePairs) {
     dice({4, 5, 6, 1, 2, 3});
     pf.faces({4, 5, 6});
     const Column before = st.compscore;
-    game.PROVERKA3_2();
+    game.computer().PROVERKA3_2();
     expectEntry(cat::tri_dva, 30, "wow.wav", before);
     EXPECT_EQ(shown(), (std::vector<std::string>{"4", "5", "6", "4", "5", "6"}));
 }
@@ -32,7 +32,7 @@ TEST_F(ThreePairsTest, NoPairsButEnoughForKvint) {
     dice({4, 4, 5, 6, 6, 1});
     pf.faces({3, 4});
     Column before = st.compscore;
-    game.PROVERKA3_2();
+    game.computer().PROVERKA3_2();
     expectEntry(cat::kvint, 29, "wow.wav", before);
     EXPECT_EQ(faces(st), (std::vector<int>{4, 4, 5, 6, 6, 4}));
 
@@ -41,7 +41,7 @@ TEST_F(ThreePairsTest, NoPairsButEnoughForKvint) {
     dice({4, 4, 5, 6, 6, 1});
     pf.faces({4});
     before = st.compscore;
-    game.PROVERKA3_2();
+    game.computer().PROVERKA3_2();
     expectEntry(cat::kvint, 29, "wow.wav", before);
 }
 
@@ -53,11 +53,11 @@ TEST_F(ThreePairsTest, TooLittleForKvint) {
         pf.faces({3, 2});
         const Column before = st.compscore;
         if (level == strength::novice) {
-            EXPECT_TRUE(run(&Game::PROVERKA3_2));
+            EXPECT_TRUE(run(&Computer::PROVERKA3_2));
             expectGaveUp(before);
         } else {
             // Neither later stage starts; the care check then wants a die.
-            EXPECT_FALSE(run(&Game::PROVERKA3_2));
+            EXPECT_FALSE(run(&Computer::PROVERKA3_2));
             expectWentOn(before, {4, 4, 5, 6, 6, 2});
         }
         EXPECT_EQ(st.dicesum, 27);
@@ -85,7 +85,7 @@ TEST_F(ThreePairsTest, FivesAndSixesAfterThePairsFailed) {
             pf.faces({f});
         }
         const Column before = st.compscore;
-        game.PROVERKA3_2();
+        game.computer().PROVERKA3_2();
         expectEntry(c.k, c.v, "wow.wav", before);
     }
 }
@@ -96,7 +96,7 @@ TEST_F(ThreePairsTest, TheNoviceStopsWhenThePairsFail) {
     dice({4, 5, 5, 6, 6, 1});
     pf.faces({6});
     const Column before = st.compscore;
-    EXPECT_TRUE(run(&Game::PROVERKA3_2));
+    EXPECT_TRUE(run(&Computer::PROVERKA3_2));
     expectGaveUp(before);
 }
 
@@ -105,7 +105,7 @@ TEST_F(ThreePairsTest, FivesAndSixesFailingSkipTheFoursStage) {
     dice({4, 5, 5, 6, 6, 1});
     pf.faces({6, 1});
     const Column before = st.compscore;
-    EXPECT_FALSE(run(&Game::PROVERKA3_2));
+    EXPECT_FALSE(run(&Computer::PROVERKA3_2));
     expectWentOn(before, {1, 5, 5, 6, 6, 6});
 }
 
@@ -129,7 +129,7 @@ TEST(ThreePairsSoundTest, FourSixesAndTwoFivesSoundTwiceWithTheFirstDieBetween) 
     st.compscore(cat::kvint) = 99;
     st.kubik = {{4, 5, 5, 6, 6, 1}};
     pf.faces({6, 6});
-    game.PROVERKA3_2();
+    game.computer().PROVERKA3_2();
     EXPECT_EQ(pf.seen, (std::vector<std::string>{"wow.wav [,]", "ye.wav [6,]"}));
     EXPECT_EQ(pf.takeCalls(), (std::vector<std::string>{"sound wow.wav 0", "sound ye.wav 0"}));
     EXPECT_EQ(st.compscore(cat::tri_dva), 34);
@@ -167,7 +167,7 @@ TEST_F(ThreePairsTest, FoursAndSixesAfterThePairsFailed) {
             pf.faces({f});
         }
         const Column before = st.compscore;
-        game.PROVERKA3_2();
+        game.computer().PROVERKA3_2();
         expectEntry(c.k, c.v, c.k == 4 || c.k == 6 ? "ye.wav" : "wow.wav", before);
     }
 }

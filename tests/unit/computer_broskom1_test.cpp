@@ -10,7 +10,7 @@ using RollTest = TurnTest;
 TEST_F(RollTest, BroskomRattlesQuietlyThenRollsSortedAndShowsTheTurnButtons) {
     // 0.1 and 0.95 fall outside 1..6 and are drawn again.
     pf.randoms = {0.1F, 0.5F, 0.8F, 0.95F, 0.5F, 0.8F, 0.5F, 0.8F};
-    game.broskom();
+    game.computer().broskom();
     EXPECT_EQ(pf.takeCalls(), (std::vector<std::string>{"sound dice05.wav 2", "focus Command4",
                                                         "sound wow.wav 0"}));
     EXPECT_EQ(faces(st), (std::vector<int>{6, 6, 6, 3, 3, 3}));
@@ -51,7 +51,7 @@ TEST_F(RollTest, TheRollItselfWritesTwoTriplesThreePairsOrTheStraight) {
             pf.faces({f});
         }
         const Column before = st.compscore;
-        game.broskom1();
+        game.computer().broskom1();
         std::vector<int> sorted = c.drawn;
         std::sort(sorted.rbegin(), sorted.rend());
         EXPECT_EQ(faces(st), sorted);
@@ -64,7 +64,7 @@ TEST_F(RollTest, SmallTriplesAndPairsKeepTheirTotalAndGoOn) {
     written({cat::strit});
     pf.faces({2, 6, 2, 6, 2, 6});
     Column before = st.compscore;
-    EXPECT_FALSE(run(&Game::broskom1));
+    EXPECT_FALSE(run(&Computer::broskom1));
     EXPECT_EQ(st.sum23, 24);
     EXPECT_EQ(st.sum32, 0);
     expectWentOn(before, {6, 6, 6, 2, 2, 2});
@@ -72,7 +72,7 @@ TEST_F(RollTest, SmallTriplesAndPairsKeepTheirTotalAndGoOn) {
     st.compscore = {};
     pf.faces({3, 3, 4, 4, 5, 5});
     before = st.compscore;
-    EXPECT_FALSE(run(&Game::broskom1));
+    EXPECT_FALSE(run(&Computer::broskom1));
     EXPECT_EQ(st.sum32, 24);
     EXPECT_EQ(st.sum23, 24);                  // untouched: no two triples this time
     expectWentOn(before, {3, 3, 4, 4, 5, 5}); // ascending after the straight check
@@ -83,7 +83,7 @@ TEST_F(RollTest, OnlyTheHighCountersAreClearedAroundTheRoll) {
         st.facesum(f) = 9;
     }
     pf.faces({6, 5, 4, 3, 2, 1});
-    game.broskom1();
+    game.computer().broskom1();
     EXPECT_EQ(st.compscore(cat::strit), 21);
     EXPECT_EQ(std::vector<int>(st.facesum.begin(), st.facesum.end()),
               (std::vector<int>{9, 9, 9, 0, 0, 0}));
@@ -95,7 +95,7 @@ TEST_F(RollTest, AFullHumanSheetEndsTheGameBeforeAnyRoll) {
         st.compscore(k) = 14;
     }
     dice({1, 2, 3, 4, 5, 6});
-    game.broskom1(); // nothing queued: a roll would throw
+    game.computer().broskom1(); // nothing queued: a roll would throw
     EXPECT_EQ(pf.takeCalls(),
               (std::vector<std::string>{
                   "sound end.wav 0",
@@ -107,10 +107,10 @@ TEST_F(RollTest, AFullHumanSheetEndsTheGameBeforeAnyRoll) {
 }
 
 TEST_F(RollTest, ARollCutShortStillLetsTheNextTurnRoll) {
-    EXPECT_FALSE(run(&Game::broskom1));
+    EXPECT_FALSE(run(&Computer::broskom1));
     pf.takeCalls();
     pf.faces({6, 5, 4, 3, 2, 1});
-    game.broskom1();
+    game.computer().broskom1();
     EXPECT_EQ(st.compscore(cat::strit), 21);
 }
 

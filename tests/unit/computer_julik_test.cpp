@@ -25,7 +25,7 @@ TEST_F(JulikTest, NewRollOnlyWhenThePersonHoldsTheBigCombinations) {
         // A new roll shows "бросай" and then wants its first die, which is not queued.
         bool rolled = false;
         try {
-            g.julik();
+            g.computer().julik();
         } catch (const std::runtime_error&) {
             rolled = true;
         }
@@ -37,7 +37,7 @@ TEST_F(JulikTest, NewRollOnlyWhenThePersonHoldsTheBigCombinations) {
 
 TEST_F(JulikTest, ANewRollJudgesTheGameAgain) {
     st.mayscore = {{5, 5, 5, 5, 5, 5, 30, 30, 21, 24, 30}};
-    game.julik();
+    game.computer().julik();
     EXPECT_EQ(pf.takeCalls(),
               (std::vector<std::string>{
                   "sound end.wav 0",
@@ -48,7 +48,7 @@ TEST_F(JulikTest, NoNewRollWhenTheComputerHasNothingLeftToWrite) {
     allWrittenBut({});
     st.mayscore(cat::dva_tri) = 30;
     st.mayscore(cat::tri_dva) = 30;
-    EXPECT_TRUE(run(&Game::julik));
+    EXPECT_TRUE(run(&Computer::julik));
     EXPECT_TRUE(pf.takeCalls().empty());
     EXPECT_FALSE(game.controls()[Ctl::Command4].visible);
 }
@@ -81,7 +81,7 @@ TEST(JulikLoopTest, TenThousandNewRollsRunOneAfterAnotherOnAFlatStack) {
     }
     pf.faces({6, 5, 4, 3, 2, 1});
     pf.takeCalls();
-    game.broskom();
+    game.computer().broskom();
     EXPECT_EQ(st.compscore(cat::strit), 21);
     EXPECT_TRUE(pf.randoms.empty());
     ASSERT_EQ(pf.depths.size(), rounds + 1U);

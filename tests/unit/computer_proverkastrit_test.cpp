@@ -10,7 +10,7 @@ TEST_F(StraightTest, ASingleDuplicateGetsTwoThrowsAtTheStraight) {
     dice({5, 4, 3, 2, 1, 1});
     pf.faces({6});
     Column before = st.compscore;
-    game.proverkastrit();
+    game.computer().proverkastrit();
     expectEntry(cat::strit, 21, "wow.wav", before);
     EXPECT_EQ(shown(), (std::vector<std::string>{"1", "2", "3", "4", "5", "6"}));
     EXPECT_EQ(st.pairs, 1);
@@ -21,7 +21,7 @@ TEST_F(StraightTest, ASingleDuplicateGetsTwoThrowsAtTheStraight) {
     dice({5, 4, 3, 2, 1, 1});
     pf.faces({2, 6});
     before = st.compscore;
-    game.proverkastrit();
+    game.computer().proverkastrit();
     expectEntry(cat::strit, 21, "wow.wav", before);
 }
 
@@ -29,7 +29,7 @@ TEST_F(StraightTest, TwoMissesHandTheDiceOnInAscendingOrder) {
     dice({5, 4, 3, 2, 1, 1});
     pf.faces({1, 1});
     const Column before = st.compscore;
-    EXPECT_FALSE(run(&Game::proverkastrit));
+    EXPECT_FALSE(run(&Computer::proverkastrit));
     expectWentOn(before, {1, 1, 2, 3, 4, 5});
     EXPECT_EQ(st.pairs, 1);
 }
@@ -39,13 +39,13 @@ TEST_F(StraightTest, TwoDuplicatesOrATripleAreNotThrown) {
     // throws nothing and the turn ends showing the dice.
     allWrittenBut({cat::strit});
     dice({2, 2, 1, 1, 3, 4});
-    EXPECT_TRUE(run(&Game::proverkastrit));
+    EXPECT_TRUE(run(&Computer::proverkastrit));
     EXPECT_EQ(st.pairs, 2);
     EXPECT_EQ(shown(), (std::vector<std::string>{"1", "1", "2", "2", "3", "4"}));
     EXPECT_EQ(sounds(), std::vector<std::string>{"thin.wav 0"});
 
     dice({4, 3, 2, 1, 1, 1});
-    EXPECT_TRUE(run(&Game::proverkastrit));
+    EXPECT_TRUE(run(&Computer::proverkastrit));
     EXPECT_EQ(st.pairs, 2);
     EXPECT_EQ(faces(st), (std::vector<int>{1, 1, 1, 2, 3, 4}));
 }
@@ -54,7 +54,7 @@ TEST_F(StraightTest, AWrittenStraightPassesTheDiceOnUnsorted) {
     allWrittenBut({cat::kvint});
     dice({3, 3, 2, 2, 1, 1});
     const Column before = st.compscore;
-    game.proverkastrit(); // the last check puts the total into "kvint"
+    game.computer().proverkastrit(); // the last check puts the total into "kvint"
     expectEntry(cat::kvint, 12, "ye.wav", before);
     EXPECT_EQ(shown(), (std::vector<std::string>{"3", "3", "2", "2", "1", "1"}));
 }

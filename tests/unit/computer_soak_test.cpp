@@ -93,7 +93,7 @@ std::string playTurn(u8 level, std::mt19937& gen) {
     };
     const Column before = t.st.compscore;
     try {
-        t.game.broskom();
+        t.game.computer().broskom();
     } catch (const std::exception& e) {
         return e.what();
     }

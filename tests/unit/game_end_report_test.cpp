@@ -44,7 +44,7 @@ TEST(GameEndReport, EachEndedGameIsReportedOnceWhateverJudgesItAgain) {
     game.click(Ctl::Command7);
     fill(game.state().mayscore, 10, kCategories);
     fill(game.state().compscore, 15, 2);
-    game.broskom1();
+    game.computer().broskom1();
     game.brosok();
     game.Command4_Click();
     game.brosok();

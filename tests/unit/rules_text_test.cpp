@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <utility>
 
 namespace kvint {
 namespace {

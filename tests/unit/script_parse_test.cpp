@@ -156,8 +156,8 @@ TEST(ScriptParse, CallKnowsEveryProcedureOnce) {
         EXPECT_EQ(std::count(seen.begin(), seen.end(), p), 0) << name;
         seen.push_back(p);
     }
-    EXPECT_EQ(parsed<CallCmd>("call brosok").procedure, &Game::brosok);
-    EXPECT_EQ(parsed<CallCmd>("call PROVERKA3_2").procedure, &Game::PROVERKA3_2);
+    EXPECT_EQ(parsed<CallCmd>("call brosok").procedure, Procedure{&Game::brosok});
+    EXPECT_EQ(parsed<CallCmd>("call PROVERKA3_2").procedure, Procedure{&Computer::PROVERKA3_2});
     for (const char* line : {"call", "call ", "call proverka3_2", "call BROSOK", "call brosok ",
                              "call Form_Load", "call Command7_Click", "call novaya_Click"}) {
         expectMalformed(line);

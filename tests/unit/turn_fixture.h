@@ -42,9 +42,9 @@ struct TurnTest : ::testing::Test {
 
     // Runs a link and everything it calls. A later link that wants a die the
     // test did not queue stops the run there, before that die changes: false.
-    bool run(void (Game::*link)()) {
+    bool run(void (Computer::*link)()) {
         try {
-            (game.*link)();
+            (game.computer().*link)();
             return true;
         } catch (const std::runtime_error&) {
             return false;

@@ -6,28 +6,24 @@
 namespace kvint::script {
 namespace {
 
-bool within(Ctl c, Ctl first, Ctl last) {
-    return c >= first && c <= last;
-}
-
 constexpr std::array<std::pair<std::string_view, Procedure>, 17> kProcedures = {{
     {"brosok", &Game::brosok},
-    {"broskom", &Game::broskom},
-    {"broskom1", &Game::broskom1},
-    {"julik", &Game::julik},
-    {"proverkastrit", &Game::proverkastrit},
-    {"proverka", &Game::proverka},
-    {"proverka2_3", &Game::proverka2_3},
-    {"PROVERKA3_2", &Game::PROVERKA3_2},
-    {"proverkacare", &Game::proverkacare},
-    {"proverka5", &Game::proverka5},
-    {"proverka4", &Game::proverka4},
-    {"proverka3", &Game::proverka3},
-    {"proverka2", &Game::proverka2},
-    {"proverka1", &Game::proverka1},
-    {"proverka21", &Game::proverka21},
-    {"proverka31", &Game::proverka31},
-    {"proverka654", &Game::proverka654},
+    {"broskom", &Computer::broskom},
+    {"broskom1", &Computer::broskom1},
+    {"julik", &Computer::julik},
+    {"proverkastrit", &Computer::proverkastrit},
+    {"proverka", &Computer::proverka},
+    {"proverka2_3", &Computer::proverka2_3},
+    {"PROVERKA3_2", &Computer::PROVERKA3_2},
+    {"proverkacare", &Computer::proverkacare},
+    {"proverka5", &Computer::proverka5},
+    {"proverka4", &Computer::proverka4},
+    {"proverka3", &Computer::proverka3},
+    {"proverka2", &Computer::proverka2},
+    {"proverka1", &Computer::proverka1},
+    {"proverka21", &Computer::proverka21},
+    {"proverka31", &Computer::proverka31},
+    {"proverka654", &Computer::proverka654},
 }};
 
 } // namespace
@@ -37,15 +33,15 @@ std::optional<Ctl> clickableByName(std::string_view name) {
     if (!c) {
         return std::nullopt;
     }
-    const bool clickable = within(*c, Ctl::Text1, Ctl::Command7) ||
-                           within(*c, Ctl::Option1, Ctl::Check3) || kindOf(*c) == Kind::menuItem ||
+    const bool clickable = inRange(*c, Ctl::Text1, Ctl::Command7) ||
+                           inRange(*c, Ctl::Option1, Ctl::Check3) || kindOf(*c) == Kind::menuItem ||
                            *c == Ctl::Form2_Command1;
     return clickable ? c : std::nullopt;
 }
 
 std::optional<Ctl> dieByName(std::string_view name) {
     const auto c = controlByName(name);
-    return c && within(*c, Ctl::Text1, Ctl::Text6) ? c : std::nullopt;
+    return c && inRange(*c, Ctl::Text1, Ctl::Text6) ? c : std::nullopt;
 }
 
 std::optional<Ctl> windowByName(std::string_view name) {
@@ -60,6 +56,14 @@ std::optional<Procedure> procedureByName(std::string_view name) {
         }
     }
     return std::nullopt;
+}
+
+void call(Game& game, Procedure procedure) {
+    if (const auto* own = std::get_if<void (Game::*)()>(&procedure)) {
+        (game.**own)();
+        return;
+    }
+    (game.computer().*std::get<void (Computer::*)()>(procedure))();
 }
 
 } // namespace kvint::script

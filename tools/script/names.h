@@ -5,10 +5,12 @@
 
 #include <optional>
 #include <string_view>
+#include <variant>
 
 namespace kvint::script {
 
-using Procedure = void (Game::*)();
+// A procedure is the game's own (brosok) or one of the computer's chain.
+using Procedure = std::variant<void (Game::*)(), void (Computer::*)()>;
 
 // The controls and menu items a script may click: the buttons, dice, option
 // buttons, strength boxes, menu items and the rules window's button. Labels,
@@ -23,5 +25,7 @@ std::optional<Ctl> windowByName(std::string_view name);
 
 // The procedures a script may call directly, by the names the game gives them.
 std::optional<Procedure> procedureByName(std::string_view name);
+
+void call(Game& game, Procedure procedure);
 
 } // namespace kvint::script

@@ -37,7 +37,7 @@ class Runner {
                        [&](const KeyCmd& c) { game_.keyPress(c.die, c.code); },
                        [&](const CloseCmd& c) { game_.closeWindow(c.window); },
                        [&](const SetCmd& c) { applySet(c, game_.state()); },
-                       [&](const CallCmd& c) { (game_.*c.procedure)(); },
+                       [&](const CallCmd& c) { call(game_, c.procedure); },
                        [&](const DumpCmd&) { dumpGame(game_, out_); },
                    },
                    command);

@@ -4,6 +4,7 @@
 #include "tools/script/transcript.h"
 
 #include <string>
+#include <utility>
 
 namespace kvint::script {
 namespace {

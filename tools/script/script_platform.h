@@ -5,6 +5,7 @@
 #include <deque>
 #include <ostream>
 #include <string>
+#include <utility>
 
 namespace kvint::script {
 
