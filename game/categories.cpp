@@ -109,6 +109,16 @@ std::optional<std::size_t> selectCategory(std::string_view typed) {
     return find(kWords, typed);
 }
 
+std::string_view selectorText(std::size_t k) {
+    const auto selects = [k](const Selector& s) { return s.category == k; };
+    if (const auto* n = std::find_if(kNumbers.begin(), kNumbers.end(), selects);
+        n != kNumbers.end()) {
+        return n->text;
+    }
+    const auto* w = std::find_if(kWords.begin(), kWords.end(), selects);
+    return w != kWords.end() ? w->text : std::string_view{};
+}
+
 std::optional<u8> categoryPoints(std::size_t k, const Dice& d) {
     const auto total = static_cast<u8>(diceTotal(d));
     switch (k) {

@@ -13,6 +13,9 @@ namespace kvint {
 // typed. Anything else selects nothing.
 std::optional<std::size_t> selectCategory(std::string_view typed);
 
+// The plain text that selects category k (1..11): what a player types for it.
+std::string_view selectorText(std::size_t k);
+
 // The points the dice (sorted highest first) give in category k, or nothing
 // when k is one of the combinations 7..10 and the dice do not show it. A face
 // no die shows gives 0.

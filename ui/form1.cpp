@@ -1,11 +1,14 @@
 #include "ui/form1.h"
 
+#include "game/categories.h"
+#include "ui/accessibility.h"
 #include "ui/caption_wrap.h"
 #include "ui/die_box.h"
 #include "ui/fonts.h"
 #include "ui/layout.h"
 #include "ui/palette.h"
 #include "ui/qstring_conv.h"
+#include "ui/spoken_texts.h"
 #include "ui/statistics_dialog.h"
 
 #include <QCheckBox>
@@ -21,6 +24,7 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace kvint::ui {
@@ -139,8 +143,10 @@ struct Menu {
 
 Form1::Form1(const QString& assetsFolder)
     : platform_(*this, QDir(assetsFolder)), game_(platform_, localPath(assetsFolder)),
-      surface_(new QWidget(this)) {
+      surface_(new QWidget(this)),
+      cellClicks_([this](const QObject* cellLabel) { writeByDoubleClick(cellLabel); }) {
     shownBack_.fill(kNeverMirrored);
+    installChoiceAccessibility();
     setFont(formFont());
     setCentralWidget(surface_);
     surface_->setFixedSize(form1ClientSize());
@@ -170,6 +176,12 @@ void Form1::buildControls() {
                     [this, id](std::uint16_t code) { routeKey(id, code); });
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             connect(button, &QAbstractButton::clicked, this, [this, id] { route(id); });
+        }
+        if (kindOf(id) == Kind::option || kindOf(id) == Kind::checkBox) {
+            markChoice(*static_cast<QAbstractButton*>(w));
+        }
+        if (cellOf(id)) {
+            cellClicks_.watch(*w);
         }
         widgets_[c] = w;
     }
@@ -230,6 +242,21 @@ void Form1::routeKey(Ctl die, std::uint16_t code) {
     sync();
 }
 
+// A double click on a free category of the side that is writing presses
+// its entry button with the category's selector as the typed answer: the
+// game runs its own handler, with every sound, message and refusal.
+void Form1::writeByDoubleClick(const QObject* cellLabel) {
+    const auto* found = std::find(widgets_.begin(), widgets_.end(), cellLabel);
+    const auto cell = cellOf(static_cast<Ctl>(found - widgets_.begin()));
+    if (game_.ended() || !cell) {
+        return;
+    }
+    if (const auto button = writeButtonFor(game_, *cell)) {
+        platform_.answerFirstInput(std::string(selectorText(cell->k)),
+                                   [this, button] { route(*button); });
+    }
+}
+
 void Form1::sync() {
     if (game_.ended()) {
         return;
@@ -259,6 +286,12 @@ void Form1::mirrorControl(Ctl c) {
     if (w->isHidden() == model.visible) {
         w->setVisible(model.visible);
     }
+    describe(*w, spokenName(game_, c), spokenDescription(game_, c));
+    if (const auto cell = cellOf(c)) {
+        if (const QString preview = previewText(game_, *cell); w->toolTip() != preview) {
+            w->setToolTip(preview);
+        }
+    }
 }
 
 void Form1::mirrorAction(Ctl c) {
@@ -282,6 +315,7 @@ void Form1::mirrorWindows() {
     }
     if (form2_) {
         form2_->mirror(model);
+        describe(form2_->textBox(), spokenName(game_, Ctl::Form2_Text1), {});
     }
     // Show before hiding, so the run always has a window on view.
     if (model[Ctl::Form2].visible) {

@@ -3,6 +3,7 @@
 #include "game/game.h"
 #include "ui/form2.h"
 #include "ui/platform_host.h"
+#include "ui/previews.h"
 #include "ui/qt_platform.h"
 
 #include <QAction>
@@ -36,6 +37,7 @@ class Form1 : public QMainWindow, public PlatformHost {
     void shutDown() override;
 
     Game& game() { return game_; }
+    QtPlatform& platform() { return platform_; }
     // The widget of a control of either window (null for menus, or for the
     // rules window before it first opens), and the action of a menu or item.
     [[nodiscard]] QWidget* widget(Ctl c);
@@ -56,6 +58,7 @@ class Form1 : public QMainWindow, public PlatformHost {
     void showStatistics();
     void route(Ctl c);
     void routeKey(Ctl die, std::uint16_t code);
+    void writeByDoubleClick(const QObject* cellLabel);
     void mirrorControl(Ctl c);
     void mirrorAction(Ctl c);
     void mirrorWindows();
@@ -72,6 +75,7 @@ class Form1 : public QMainWindow, public PlatformHost {
     // stands in for, so it has none and this is its only owner.
     std::unique_ptr<Form2> form2_;
     std::optional<Ctl> pendingFocus_;
+    DoubleClickWatch cellClicks_;
 };
 
 } // namespace kvint::ui

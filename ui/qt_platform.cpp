@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include <chrono>
+#include <utility>
 
 namespace kvint::ui {
 
@@ -39,6 +40,9 @@ std::string QtPlatform::inputBox(std::string_view prompt, std::string_view capti
         return {};
     }
     host_.sync();
+    if (typedAnswer_) {
+        return *std::exchange(typedAnswer_, std::nullopt);
+    }
     QInputDialog dialog(host_.dialogParent());
     dialog.setWindowTitle(toQString(caption));
     dialog.setLabelText(toQString(prompt));
@@ -55,9 +59,18 @@ std::string QtPlatform::inputBox(std::string_view prompt, std::string_view capti
     return toStdString(dialog.textValue());
 }
 
+void QtPlatform::answerFirstInput(std::string text, const std::function<void()>& event) {
+    typedAnswer_ = std::move(text);
+    event();
+    typedAnswer_.reset(); // an event that opened no box leaves nothing for a later one
+}
+
 void QtPlatform::playSound(std::string_view file, Wait wait) {
     if (host_.ended()) {
         return;
+    }
+    if (soundListener_) {
+        soundListener_(file, wait);
     }
     if (wait != Wait::none) {
         host_.sync();

@@ -7,7 +7,10 @@
 
 #include <QDir>
 
+#include <functional>
+#include <optional>
 #include <random>
+#include <string>
 
 namespace kvint::ui {
 
@@ -31,6 +34,14 @@ class QtPlatform : public Platform {
     void endProgram() override;
     void gameEnded(const GameResult& result) override;
 
+    // Runs `event` with `text` as the answer of the first input box it would
+    // open: that box is skipped, everything else happens as when typed.
+    void answerFirstInput(std::string text, const std::function<void()>& event);
+    // Told of every sound the game asks for, before it plays.
+    void listenToSounds(std::function<void(std::string_view, Wait)> listener) {
+        soundListener_ = std::move(listener);
+    }
+
     // Loads every sound ahead of its first use; best once the window is up.
     void preloadSounds();
     StatisticsStore& statistics() { return statistics_; }
@@ -40,6 +51,8 @@ class QtPlatform : public Platform {
     SoundPlayer sounds_;
     StatisticsStore statistics_{StatisticsStore::defaultFile()};
     std::mt19937 generator_;
+    std::optional<std::string> typedAnswer_;
+    std::function<void(std::string_view, Wait)> soundListener_;
 };
 
 } // namespace kvint::ui

@@ -19,6 +19,10 @@ TEST(SelectCategory, PlainSelectorsAndWords) {
     EXPECT_EQ(selectCategory("strit"), 9U);
     EXPECT_EQ(selectCategory("care"), 10U);
     EXPECT_EQ(selectCategory("kvint"), 11U);
+    for (std::size_t k = 1; k <= kCategories; ++k) {
+        EXPECT_EQ(selectCategory(selectorText(k)), k); // the text a double click types
+    }
+    EXPECT_EQ(selectorText(cat::strit), "strit");
 }
 
 TEST(SelectCategory, LenientNumbers) {
