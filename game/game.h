@@ -15,7 +15,8 @@ namespace kvint {
 // The main window's logic: the game state, the model of every control, and
 // the handlers and procedures that change them. The window shell shows the
 // model and routes the user's events to click, keyPress and closeWindow; the
-// procedures keep the names the rules give them.
+// procedures keep the names the rules give them. The computer's turn is its
+// own class, which this one lends its state, controls and services.
 class Game {
   public:
     // Creates the main window as designed (every field 0 or empty) and runs
@@ -104,10 +105,10 @@ class Game {
 
     // Score sheet.
     void paintColumnsFree();
-    // Every entry of either column is written here: the points, their caption
+    // Both columns are written here alone: the points, their caption
     // and the two backgrounds.
     void writeCategory(bool leftColumn, std::size_t k, u8 points);
-    // The shared dialogue of both panels; true when an entry was written.
+    // The shared dialogue of both panels; true when it wrote a category.
     bool recordEntry(bool leftColumn);
     void handToPlayerTwo();
     void handToPlayerOne();

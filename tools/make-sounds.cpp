@@ -115,9 +115,10 @@ int main(int argc, char** argv) {
         {Sound::thin, tones({{300, 0.3}}, 0.3)},
     }};
     for (const auto& [sound, samples] : sounds) {
-        const std::string name(kvint::soundFile(sound));
-        if (!writeWav(dir + "/" + name, samples)) {
-            std::fprintf(stderr, "make-sounds: cannot write %s/%s\n", dir.c_str(), name.c_str());
+        std::string path = dir + "/";
+        path += kvint::soundFile(sound);
+        if (!writeWav(path, samples)) {
+            std::fprintf(stderr, "make-sounds: cannot write %s\n", path.c_str());
             return 1;
         }
     }
