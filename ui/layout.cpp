@@ -28,8 +28,9 @@ constexpr std::array kSingles = {
     Place{Ctl::Command4, 2760, 2835, 690, 227},
     Place{Ctl::Command5, 1560, 2835, 930, 227},
     Place{Ctl::Command6, 3720, 2835, 690, 227},
-    // The frame is ours to place: it rings the options and the strength boxes.
-    Place{Ctl::Frame1, 1380, 760, 2920, 1980},
+    // The frame is ours to place: it rings the options and the strength boxes,
+    // its caption and top border clear above them, since they are opaque.
+    Place{Ctl::Frame1, 1380, 640, 2920, 2100},
     Place{Ctl::Option1, 3061, 964, 1134, 567},
     Place{Ctl::Option2, 3061, 1531, 1134, 567},
     Place{Ctl::Check1, 1474, 964, 1134, 567},
