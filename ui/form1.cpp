@@ -10,6 +10,7 @@
 #include "ui/qstring_conv.h"
 #include "ui/spoken_texts.h"
 #include "ui/statistics_dialog.h"
+#include "ui/window_settings.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -21,6 +22,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 
@@ -53,8 +55,11 @@ QWidget* makeWidget(Ctl c, QWidget* parent) {
     switch (kindOf(c)) {
     case Kind::textBox:
         return new DieBox(parent);
-    case Kind::button:
-        return new QPushButton(parent);
+    case Kind::button: {
+        auto* button = new QPushButton(parent);
+        button->setAutoDefault(true); // Enter and Return press it, as Space does
+        return button;
+    }
     case Kind::frame:
         return new QGroupBox(parent);
     case Kind::option: {
@@ -128,6 +133,18 @@ void setBackground(QWidget* w, Kind kind, int paletteIndex) {
     w->setAutoFillBackground(true);
 }
 
+// Only the weight is set: size and face still come from the stage's zoom.
+void setBold(QWidget* w, bool bold) {
+    if (w->font().bold() == bold) {
+        return;
+    }
+    QFont font;
+    if (bold) {
+        font.setBold(true);
+    }
+    w->setFont(font);
+}
+
 struct MenuItem {
     Ctl id;
     QKeySequence key;
@@ -143,17 +160,25 @@ struct Menu {
 
 Form1::Form1(const QString& assetsFolder)
     : platform_(*this, QDir(assetsFolder)), game_(platform_, localPath(assetsFolder)),
-      surface_(new QWidget(this)),
+      surface_(new ZoomStage(form1ClientSize(), formFont(), this)),
       cellClicks_([this](const QObject* cellLabel) { writeByDoubleClick(cellLabel); }) {
     shownBack_.fill(kNeverMirrored);
     installChoiceAccessibility();
     setFont(formFont());
     setCentralWidget(surface_);
-    surface_->setFixedSize(form1ClientSize());
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     buildControls();
     buildMenus();
+    // Captions that wrap are wrapped again for their new width.
+    connect(surface_, &ZoomStage::rescaled, this, [this] {
+        if (!game_.ended()) {
+            for (auto c = at(kFirstWidget); c <= at(kLastWidget); ++c) {
+                mirrorControl(static_cast<Ctl>(c));
+            }
+        }
+    });
+    restoreZoomAndPlace();
     sync();
+    widgets_[at(Ctl::Command7)]->setFocus(Qt::OtherFocusReason);
     // Loading the sounds waits for the event loop, by which time the window
     // is on screen.
     QTimer::singleShot(0, this, [this] { platform_.preloadSounds(); });
@@ -168,7 +193,7 @@ void Form1::buildControls() {
         const auto id = static_cast<Ctl>(c);
         QWidget* w = makeWidget(id, surface_);
         if (const auto place = placeOf(id)) {
-            w->setGeometry(*place);
+            surface_->place(w, *place);
         }
         if (auto* die = qobject_cast<DieBox*>(w)) {
             connect(die, &DieBox::clicked, this, [this, id] { route(id); });
@@ -219,8 +244,57 @@ void Form1::buildMenus() {
 // control model.
 void Form1::buildViewMenu() {
     QMenu* view = menuBar()->addMenu(QStringLiteral("Вид"));
+    addZoomItems(*view);
     connect(view->addAction(QStringLiteral("Статистика…")), &QAction::triggered, this,
             &Form1::showStatistics);
+}
+
+void Form1::addZoomItems(QMenu& view) {
+    QAction* larger = view.addAction(QStringLiteral("Крупнее"));
+    larger->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(larger, &QAction::triggered, this, [this] { setZoom(stepAbove(surface_->factor())); });
+    QAction* smaller = view.addAction(QStringLiteral("Мельче"));
+    smaller->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(smaller, &QAction::triggered, this, [this] { setZoom(stepBelow(surface_->factor())); });
+    QAction* normal = view.addAction(QStringLiteral("Обычный размер"));
+    normal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(normal, &QAction::triggered, this, [this] { setZoom(kZoomSteps.front()); });
+}
+
+void Form1::setZoom(int percent) {
+    zoom_ = percent;
+    const double factor = percent / 100.0;
+    setFont(scaledFont(formFont(), factor)); // the menus and the boxes follow
+    surface_->setPreferredFactor(factor);
+    windowSettings().setValue(kZoomKey, percent);
+    if (form2_) {
+        form2_->setZoom(factor);
+    }
+    if (isMaximized() || isFullScreen()) {
+        return; // the stage fits itself into the room it has
+    }
+    const QSize stage = scaledSize(form1ClientSize(), factor);
+    resize(stage.width(), stage.height() + menuBar()->sizeHint().height());
+}
+
+// A first start takes the largest step at which the window keeps to about
+// half of the screen's height.
+void Form1::restoreZoomAndPlace() {
+    QSettings saved = windowSettings();
+    if (saved.contains(kZoomKey)) {
+        setZoom(nearestStep(saved.value(kZoomKey).toInt()));
+    } else {
+        const int heightAt100 = form1ClientSize().height() / 15 + menuBar()->sizeHint().height();
+        setZoom(firstStep(heightAt100, screen()->availableGeometry().height()));
+    }
+    restoreGeometry(saved.value(kPlaceKey).toByteArray());
+}
+
+void Form1::saveZoomAndPlace() {
+    QSettings saved = windowSettings();
+    saved.setValue(kZoomKey, zoom_);
+    saved.setValue(kPlaceKey, saveGeometry());
 }
 
 void Form1::showStatistics() {
@@ -229,11 +303,15 @@ void Form1::showStatistics() {
 }
 
 void Form1::route(Ctl c) {
+    if (game_.state().gamemode == 0 && (c == Ctl::Command2 || c == Ctl::Command3)) {
+        handOver_ = HandOver{c, game_.state().mayscore};
+    }
     if (kindOf(c) == Kind::window) {
         game_.closeWindow(c);
     } else {
         game_.click(c);
     }
+    handOver_.reset();
     sync();
 }
 
@@ -267,8 +345,22 @@ void Form1::sync() {
     for (auto c = at(Ctl::igra); c <= at(Ctl::pravila); ++c) {
         mirrorAction(static_cast<Ctl>(c));
     }
+    markWhoseTurn();
     mirrorWindows();
     applyFocus();
+}
+
+// While a game is under way the header name of the side that plays now is
+// bold. Against the computer that side is the computer only inside the click
+// that hands it the dice.
+void Form1::markWhoseTurn() {
+    const State& st = game_.state();
+    const bool underWay = !game_.controls()[Ctl::Frame1].visible;
+    const bool rightSide = st.gamemode == 1 ? st.turnowner == 2
+                                            : handOver_ && (handOver_->button == Ctl::Command3 ||
+                                                            handOver_->before != st.mayscore);
+    setBold(widgets_[at(Ctl::Label8)], underWay && !rightSide);
+    setBold(widgets_[at(Ctl::Label32)], underWay && rightSide);
 }
 
 void Form1::mirrorControl(Ctl c) {
@@ -317,14 +409,35 @@ void Form1::mirrorWindows() {
         form2_->mirror(model);
         describe(form2_->textBox(), spokenName(game_, Ctl::Form2_Text1), {});
     }
-    // Show before hiding, so the run always has a window on view.
-    if (model[Ctl::Form2].visible) {
-        form2_->show();
+    if (model[Ctl::Form2].visible && !form2_->isVisible()) {
+        showRules();
     }
-    setVisible(model[Ctl::Form1].visible);
+    // The rules window goes before the main window comes back, so the window
+    // system puts nothing in the main window's way and it returns to its place.
     if (form2_ && !model[Ctl::Form2].visible) {
         form2_->hide();
     }
+    if (model[Ctl::Form1].visible == isVisible()) {
+        return;
+    }
+    if (!model[Ctl::Form1].visible) {
+        placeBeforeRules_ = pos();
+        hide();
+        return;
+    }
+    show();
+    if (placeBeforeRules_) {
+        move(*placeBeforeRules_);
+    }
+}
+
+// The rules window opens over the main window, centred on it.
+void Form1::showRules() {
+    form2_->setZoom(zoom_ / 100.0);
+    QRect frame = form2_->frameGeometry();
+    frame.moveCenter(frameGeometry().center());
+    form2_->move(frame.topLeft());
+    form2_->show();
 }
 
 void Form1::applyFocus() {
@@ -375,6 +488,7 @@ void Form1::repaintSurface() {
 }
 
 void Form1::shutDown() {
+    saveZoomAndPlace();
     if (form2_) {
         form2_->hide();
     }
@@ -384,6 +498,7 @@ void Form1::shutDown() {
 
 void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
+    saveZoomAndPlace();
     // Closing the main window ends the run, even while the game has it hidden
     // behind the rules window.
     if (!game_.ended()) {

@@ -5,9 +5,12 @@
 #include "ui/platform_host.h"
 #include "ui/previews.h"
 #include "ui/qt_platform.h"
+#include "ui/zoom.h"
+#include "ui/zoom_stage.h"
 
 #include <QAction>
 #include <QMainWindow>
+#include <QMenu>
 
 #include <array>
 #include <cstdint>
@@ -44,6 +47,10 @@ class Form1 : public QMainWindow, public PlatformHost {
     [[nodiscard]] QAction* action(Ctl c) const;
     [[nodiscard]] Form2* rulesWindow() { return form2_.get(); }
 
+    // The zoom step in percent; the window takes the size of the step.
+    void setZoom(int percent);
+    [[nodiscard]] int zoom() const { return zoom_; }
+
   signals:
     // The game has ended the program; the application should quit.
     void programEnded();
@@ -55,6 +62,9 @@ class Form1 : public QMainWindow, public PlatformHost {
     void buildControls();
     void buildMenus();
     void buildViewMenu();
+    void addZoomItems(QMenu& view);
+    void restoreZoomAndPlace();
+    void saveZoomAndPlace();
     void showStatistics();
     void route(Ctl c);
     void routeKey(Ctl die, std::uint16_t code);
@@ -62,12 +72,14 @@ class Form1 : public QMainWindow, public PlatformHost {
     void mirrorControl(Ctl c);
     void mirrorAction(Ctl c);
     void mirrorWindows();
+    void showRules();
+    void markWhoseTurn();
     void applyFocus();
 
     QtPlatform platform_;
     Game game_;
     // Child widgets belong to their Qt parent; these only point at them.
-    QWidget* surface_;
+    ZoomStage* surface_;
     std::array<QWidget*, kControlCount> widgets_{};
     std::array<QAction*, kControlCount> actions_{};
     std::array<int, kControlCount> shownBack_{};
@@ -76,6 +88,16 @@ class Form1 : public QMainWindow, public PlatformHost {
     std::unique_ptr<Form2> form2_;
     std::optional<Ctl> pendingFocus_;
     DoubleClickWatch cellClicks_;
+    int zoom_ = kZoomSteps.front();
+    // Where the main window stood before the rules window took its place.
+    std::optional<QPoint> placeBeforeRules_;
+    // Player one's column as a click of "записать" or "отмена" against the
+    // computer found it: once the click has made the entry, the computer plays.
+    struct HandOver {
+        Ctl button;
+        Column before;
+    };
+    std::optional<HandOver> handOver_;
 };
 
 } // namespace kvint::ui

@@ -3,8 +3,10 @@
 #include "ui/fonts.h"
 #include "ui/layout.h"
 #include "ui/qstring_conv.h"
+#include "ui/zoom.h"
 
 #include <QCloseEvent>
+#include <QVBoxLayout>
 
 #include <utility>
 
@@ -33,16 +35,26 @@ bool hasHugeLine(const QString& text) {
 } // namespace
 
 Form2::Form2(Route route)
-    : route_(std::move(route)), text_(new QPlainTextEdit(this)), close_(new QPushButton(this)) {
+    : route_(std::move(route)), stage_(new ZoomStage(form2ClientSize(), formFont(), this)),
+      text_(new QPlainTextEdit(stage_)), close_(new QPushButton(stage_)) {
     setFont(formFont());
-    setFixedSize(form2ClientSize());
-    text_->setGeometry(*placeOf(Ctl::Form2_Text1));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(stage_);
+    stage_->place(text_, *placeOf(Ctl::Form2_Text1));
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The text is rebuilt from the file on every opening; edits would only be
     // thrown away, so the box is for reading.
     text_->setReadOnly(true);
-    close_->setGeometry(*placeOf(Ctl::Form2_Command1));
+    stage_->place(close_, *placeOf(Ctl::Form2_Command1));
+    close_->setAutoDefault(true); // Enter and Return press it, as Space does
     connect(close_, &QPushButton::clicked, this, [this] { route_(Ctl::Form2_Command1); });
+}
+
+void Form2::setZoom(double factor) {
+    setFont(scaledFont(formFont(), factor)); // for the boxes it parents
+    stage_->setPreferredFactor(factor);
+    resize(scaledSize(form2ClientSize(), factor));
 }
 
 void Form2::mirror(const Controls& model) {

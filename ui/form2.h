@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/controls.h"
+#include "ui/zoom_stage.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -19,6 +20,9 @@ class Form2 : public QWidget {
     explicit Form2(Route route);
 
     void mirror(const Controls& model);
+    // Takes the size of the zoom factor; the content follows any later
+    // resizing.
+    void setZoom(double factor);
     [[nodiscard]] QPlainTextEdit& textBox() { return *text_; }
     [[nodiscard]] QPushButton& closeButton() { return *close_; }
 
@@ -27,7 +31,8 @@ class Form2 : public QWidget {
 
   private:
     Route route_;
-    // Owned by this window as their Qt parent.
+    // Owned by this window and its stage as their Qt parents.
+    ZoomStage* stage_;
     QPlainTextEdit* text_;
     QPushButton* close_;
 };

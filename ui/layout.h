@@ -9,9 +9,8 @@
 
 namespace kvint::ui {
 
-// Window geometry is designed in twips; at 96 dots per inch 15 twips make a
-// pixel.
-QRect twips(int left, int top, int width, int height);
+// Window geometry is designed in twips (1/1440 inch); everything here is in
+// twips, and the zoom turns it into pixels.
 
 QSize form1ClientSize();
 QSize form2ClientSize();

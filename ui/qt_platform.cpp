@@ -2,15 +2,62 @@
 
 #include "ui/qstring_conv.h"
 
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
+#include <algorithm>
 #include <chrono>
 #include <utility>
 
 namespace kvint::ui {
+namespace {
+
+// Room a window system's title bar takes besides the caption: its buttons
+// and margins.
+constexpr int kTitleBarExtra = 128;
+
+// A box takes its parent's font, so it grows with the window's zoom; boxes
+// are windows of their own and do not inherit it.
+void followParent(QDialog& box, const QWidget* parent) {
+    if (parent != nullptr) {
+        box.setFont(parent->font());
+    }
+}
+
+// Wide enough for its whole caption in the title bar.
+int captionWidth(const QDialog& box) {
+    return box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarExtra;
+}
+
+// At most two thirds of the screen: a long prompt wraps instead.
+int widestBox(const QWidget& box) {
+    return box.screen()->availableGeometry().width() * 2 / 3;
+}
+
+void sizeMessageBox(QMessageBox& box) {
+    // The box sizes itself when shown and keeps its text within the screen;
+    // a spacer across its grid keeps the caption whole.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(std::min(captionWidth(box), widestBox(box)), 0),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+}
+
+void sizeInputBox(QInputDialog& dialog) {
+    if (auto* label = dialog.findChild<QLabel*>()) {
+        label->setWordWrap(true);
+    }
+    const int widest = widestBox(dialog);
+    dialog.setMinimumWidth(std::min(captionWidth(dialog), widest));
+    dialog.setMaximumWidth(widest);
+}
+
+} // namespace
 
 QtPlatform::QtPlatform(PlatformHost& host, const QDir& assets) : host_(host), sounds_(assets) {}
 
@@ -20,6 +67,7 @@ bool QtPlatform::messageBox(std::string_view text, Buttons buttons, std::string_
     }
     host_.sync();
     QMessageBox box(host_.dialogParent());
+    followParent(box, host_.dialogParent());
     box.setWindowTitle(toQString(caption));
     box.setTextFormat(Qt::PlainText); // names typed by the players are shown as typed
     box.setText(toQString(text));
@@ -32,6 +80,7 @@ bool QtPlatform::messageBox(std::string_view text, Buttons buttons, std::string_
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
+    sizeMessageBox(box);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -44,6 +93,7 @@ std::string QtPlatform::inputBox(std::string_view prompt, std::string_view capti
         return *std::exchange(typedAnswer_, std::nullopt);
     }
     QInputDialog dialog(host_.dialogParent());
+    followParent(dialog, host_.dialogParent());
     dialog.setWindowTitle(toQString(caption));
     dialog.setLabelText(toQString(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
@@ -53,6 +103,7 @@ std::string QtPlatform::inputBox(std::string_view prompt, std::string_view capti
     if (auto* entry = dialog.findChild<QLineEdit*>()) {
         entry->setMaxLength(static_cast<int>(kInputLimit));
     }
+    sizeInputBox(dialog);
     if (dialog.exec() != QDialog::Accepted) {
         return {};
     }

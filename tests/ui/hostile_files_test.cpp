@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -74,6 +75,8 @@ class HostileFilesTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The window remembers its zoom and place; never in the user's settings.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void soundFilesThatNeverEndReadAsMissing();
     void gameGoesOn_data();
     void gameGoesOn();

@@ -169,7 +169,12 @@ class StatisticsTest : public QObject {
         }
         QCOMPARE(titles, (QStringList{"Игра", "Счет", "Вид", "Помощь"}));
         QCOMPARE(onView, (QStringList{"Вид", "Помощь"}));
-        QAction* statistics = window.menuBar()->actions().at(2)->menu()->actions().value(0);
+        QAction* statistics = nullptr;
+        for (QAction* item : window.menuBar()->actions().at(2)->menu()->actions()) {
+            if (item->text() == "Статистика…") {
+                statistics = item;
+            }
+        }
         QVERIFY(statistics != nullptr);
         kvint::test::ModalAnswers answers;
         answers.then([](QWidget& w) {

