@@ -2,7 +2,7 @@
 // folder given as the only argument. Nothing is copied from anywhere: each
 // sound is a few tones or a rattle of noise clicks, all under a second.
 // Built apart from the core, so its one header is found from here.
-#include "../game/sounds.h"
+#include "game/sounds.h"
 
 #include <algorithm>
 #include <array>
