@@ -38,6 +38,10 @@ class Computer {
     Computer(const Computer&) = delete;
     Computer& operator=(const Computer&) = delete;
 
+    // True while the computer plays its turn: from its roll to its entry or
+    // its giving up, sounds and boxes included.
+    [[nodiscard]] bool playing() const { return rolling_; }
+
     void broskom();
     void broskom1();
     void julik();

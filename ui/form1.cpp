@@ -303,15 +303,11 @@ void Form1::showStatistics() {
 }
 
 void Form1::route(Ctl c) {
-    if (game_.state().gamemode == 0 && (c == Ctl::Command2 || c == Ctl::Command3)) {
-        handOver_ = HandOver{c, game_.state().mayscore};
-    }
     if (kindOf(c) == Kind::window) {
         game_.closeWindow(c);
     } else {
         game_.click(c);
     }
-    handOver_.reset();
     sync();
 }
 
@@ -351,14 +347,12 @@ void Form1::sync() {
 }
 
 // While a game is under way the header name of the side that plays now is
-// bold. Against the computer that side is the computer only inside the click
-// that hands it the dice.
+// bold. Against the computer that side is the computer only while it plays,
+// inside the click that hands it the dice.
 void Form1::markWhoseTurn() {
     const State& st = game_.state();
     const bool underWay = !game_.controls()[Ctl::Frame1].visible;
-    const bool rightSide = st.gamemode == 1 ? st.turnowner == 2
-                                            : handOver_ && (handOver_->button == Ctl::Command3 ||
-                                                            handOver_->before != st.mayscore);
+    const bool rightSide = st.gamemode == 1 ? st.turnowner == 2 : game_.computer().playing();
     setBold(widgets_[at(Ctl::Label8)], underWay && !rightSide);
     setBold(widgets_[at(Ctl::Label32)], underWay && rightSide);
 }

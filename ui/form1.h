@@ -91,13 +91,6 @@ class Form1 : public QMainWindow, public PlatformHost {
     int zoom_ = kZoomSteps.front();
     // Where the main window stood before the rules window took its place.
     std::optional<QPoint> placeBeforeRules_;
-    // Player one's column as a click of "записать" or "отмена" against the
-    // computer found it: once the click has made the entry, the computer plays.
-    struct HandOver {
-        Ctl button;
-        Column before;
-    };
-    std::optional<HandOver> handOver_;
 };
 
 } // namespace kvint::ui
