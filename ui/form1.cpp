@@ -141,8 +141,8 @@ struct Menu {
 
 } // namespace
 
-Form1::Form1(const QString& assetsFolder)
-    : platform_(*this, QDir(assetsFolder)), game_(platform_, localPath(assetsFolder)),
+Form1::Form1(const QString& assetsFolder, Language lang)
+    : platform_(*this, QDir(assetsFolder), lang), game_(platform_, localPath(assetsFolder), lang),
       surface_(new QWidget(this)),
       cellClicks_([this](const QObject* cellLabel) { writeByDoubleClick(cellLabel); }) {
     shownBack_.fill(kNeverMirrored);
@@ -218,13 +218,13 @@ void Form1::buildMenus() {
 // "Вид" belongs to the window, not to the game: always on view, never in the
 // control model.
 void Form1::buildViewMenu() {
-    QMenu* view = menuBar()->addMenu(QStringLiteral("Вид"));
-    connect(view->addAction(QStringLiteral("Статистика…")), &QAction::triggered, this,
-            &Form1::showStatistics);
+    QMenu* view = menuBar()->addMenu(textOf(game_.language(), Msg::viewMenu));
+    connect(view->addAction(textOf(game_.language(), Msg::statisticsItem)), &QAction::triggered,
+            this, &Form1::showStatistics);
 }
 
 void Form1::showStatistics() {
-    StatisticsDialog dialog(platform_.statistics(), this);
+    StatisticsDialog dialog(platform_.statistics(), this, game_.language());
     dialog.exec();
 }
 
