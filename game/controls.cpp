@@ -1,6 +1,7 @@
 #include "game/controls.h"
 
 #include <algorithm>
+#include <variant>
 
 namespace kvint {
 namespace {
@@ -25,22 +26,23 @@ constexpr std::array<std::string_view, kControlCount> kNames = {
 };
 // clang-format on
 
+// Captions and visibility as the window is designed; a control missing here
+// starts visible with an empty caption. A caption is either the game's own
+// term, the same in every language, or a catalogue text.
 struct Design {
     Ctl id;
-    std::string_view text;
+    std::variant<std::string_view, Msg> text;
     bool visible = true;
     int value = -1;
 };
 
-// Captions and visibility as the window is designed; a control missing here
-// starts visible with an empty caption.
 // clang-format off
 constexpr std::array kDesign = {
-    Design{Ctl::Form1, "Игра \"Покер\""},
-    Design{Ctl::Label1, "кубик 1"}, Design{Ctl::Label2, "кубик 2"},
-    Design{Ctl::Label3, "кубик 3"}, Design{Ctl::Label4, "кубик4"},
-    Design{Ctl::Label5, "кубик 5"}, Design{Ctl::Label6, "кубик6"},
-    Design{Ctl::Label7, "Счет "}, Design{Ctl::Label9, "Счет "},
+    Design{Ctl::Form1, Msg::windowTitle},
+    Design{Ctl::Label1, Msg::die1}, Design{Ctl::Label2, Msg::die2},
+    Design{Ctl::Label3, Msg::die3}, Design{Ctl::Label4, Msg::die4},
+    Design{Ctl::Label5, Msg::die5}, Design{Ctl::Label6, Msg::die6},
+    Design{Ctl::Label7, Msg::scoreLabel}, Design{Ctl::Label9, Msg::scoreLabel},
     Design{Ctl::Label10, "1 "}, Design{Ctl::Label11, "2"}, Design{Ctl::Label12, "3"},
     Design{Ctl::Label13, "4"}, Design{Ctl::Label14, "5"}, Design{Ctl::Label15, "6"},
     Design{Ctl::Label16, "2/3"}, Design{Ctl::Label17, "3/2"}, Design{Ctl::Label18, "strit"},
@@ -53,34 +55,35 @@ constexpr std::array kDesign = {
     Design{Ctl::Text1, "", false}, Design{Ctl::Text2, "", false},
     Design{Ctl::Text3, "", false}, Design{Ctl::Text4, "", false},
     Design{Ctl::Text5, "", false}, Design{Ctl::Text6, "", false},
-    Design{Ctl::Command1, "перебросить", false}, Design{Ctl::Command2, "записать", false},
-    Design{Ctl::Command3, "отмена", false}, Design{Ctl::Command4, "бросай", false},
-    Design{Ctl::Command5, "Записать", false}, Design{Ctl::Command6, "Отмена", false},
-    Design{Ctl::Command7, "Вход"},
-    Design{Ctl::Frame1, "Выбор игры"},
-    Design{Ctl::Option1, "Человек+ комп", true, 1},
-    Design{Ctl::Option2, "Человек+ человек", true, 0},
-    Design{Ctl::Check1, "Новичок", true, 0},
-    Design{Ctl::Check2, "Мастер", true, 1},
-    Design{Ctl::Check3, "Профи", true, 0},
-    Design{Ctl::igra, "Игра", false}, Design{Ctl::novaya, "Новая"},
-    Design{Ctl::vihod, "Выход alt+f4"},
-    Design{Ctl::schet, "Счет", false}, Design{Ctl::hod, "Ход", false},
-    Design{Ctl::mayschet, "Ваш счет"}, Design{Ctl::ochko, "Сумма очков"},
-    Design{Ctl::pomosch, "Помощь"}, Design{Ctl::oprg, "О программе"},
-    Design{Ctl::pravila, "Правила игры"},
-    Design{Ctl::Form2, "Правила игры", false},
+    Design{Ctl::Command1, Msg::reroll, false}, Design{Ctl::Command2, Msg::writeOne, false},
+    Design{Ctl::Command3, Msg::passOne, false}, Design{Ctl::Command4, Msg::roll, false},
+    Design{Ctl::Command5, Msg::writeTwo, false}, Design{Ctl::Command6, Msg::passTwo, false},
+    Design{Ctl::Command7, Msg::enter},
+    Design{Ctl::Frame1, Msg::gameChoice},
+    Design{Ctl::Option1, Msg::humanVsComputer, true, 1},
+    Design{Ctl::Option2, Msg::humanVsHuman, true, 0},
+    Design{Ctl::Check1, Msg::novice, true, 0},
+    Design{Ctl::Check2, Msg::master, true, 1},
+    Design{Ctl::Check3, Msg::pro, true, 0},
+    Design{Ctl::igra, Msg::gameMenu, false}, Design{Ctl::novaya, Msg::newGame},
+    Design{Ctl::vihod, Msg::exitItem},
+    Design{Ctl::schet, Msg::scoreMenu, false}, Design{Ctl::hod, Msg::turnItem, false},
+    Design{Ctl::mayschet, Msg::yourScore}, Design{Ctl::ochko, Msg::totalsItem},
+    Design{Ctl::pomosch, Msg::helpMenu}, Design{Ctl::oprg, Msg::about},
+    Design{Ctl::pravila, Msg::rules},
+    Design{Ctl::Form2, Msg::rules, false},
     Design{Ctl::Form2_Text1, "Text1"},
-    Design{Ctl::Form2_Command1, "Закрыть"},
+    Design{Ctl::Form2_Command1, Msg::close},
 };
 // clang-format on
 
 } // namespace
 
-Controls::Controls() {
+Controls::Controls(Language lang) {
     for (const Design& d : kDesign) {
         Control& c = (*this)[d.id];
-        c.text = d.text;
+        const auto* caption = std::get_if<Msg>(&d.text);
+        c.text = caption ? messageText(lang, *caption) : std::get<std::string_view>(d.text);
         c.visible = d.visible;
         c.value = d.value;
     }

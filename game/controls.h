@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/messages.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -92,7 +94,8 @@ struct Control {
 
 class Controls {
   public:
-    Controls(); // every control as designed, before the load handler
+    // Every control as designed, before the load handler, captioned in lang.
+    explicit Controls(Language lang = Language::ru);
 
     Control& operator[](Ctl c) { return items_[static_cast<std::size_t>(c)]; }
     const Control& operator[](Ctl c) const { return items_[static_cast<std::size_t>(c)]; }

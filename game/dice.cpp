@@ -123,7 +123,7 @@ void Game::Command1_Click() {
     }
     if (noneMarked) {
         sound(Sound::sv);
-        message("Вы не выбрали ни одного кубика!", "Предупреждение!");
+        message(text(Msg::noDieMarked), text(Msg::rerollWarningCaption));
         --st_.brosnum;
     }
     ui_.show(panel::dice);

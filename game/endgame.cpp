@@ -6,9 +6,6 @@
 namespace kvint {
 namespace {
 
-constexpr std::string_view kCaption = "Сообщение";
-constexpr std::string_view kDraw = "Мы набрали одинаковое количество очков";
-
 struct Totals {
     int left;
     int right;
@@ -38,16 +35,12 @@ bool Game::humanRollJudgement() {
     reportEnd(t.left, t.right);
     if (t.left > t.right) {
         sound(Sound::end);
-        message(st_.name1 + "Поздравляю! Вы записали все позиции и выграли " + t.margin() +
-                    " очков",
-                kCaption);
+        message(text(Msg::namedWin, {st_.name1, t.margin()}), text(Msg::messageCaption));
     } else if (t.left < t.right) {
-        message(st_.name1 + " Вы записали все позиции, но приэтом проиграли " + t.margin() +
-                    " очков",
-                kCaption);
+        message(text(Msg::namedLoss, {st_.name1, t.margin()}), text(Msg::messageCaption));
     } else {
         sound(Sound::end);
-        message(kDraw, kCaption);
+        message(text(Msg::draw), text(Msg::messageCaption));
     }
     return true;
 }
@@ -60,16 +53,13 @@ bool Game::rightJudgement() {
     reportEnd(t.left, t.right);
     if (t.left < t.right) {
         sound(Sound::end);
-        message(st_.name2 + " записал все позиции. И по результатам подсчета очкков вы проиграли " +
-                    t.margin(),
-                kCaption);
+        message(text(Msg::opponentDoneYouLose, {st_.name2, t.margin()}), text(Msg::messageCaption));
     } else if (t.left > t.right) {
         sound(Sound::ooh);
-        message(st_.name2 + " записал все позиции, но проиграл вам " + t.margin() + " очков",
-                kCaption);
+        message(text(Msg::opponentDoneYouWin, {st_.name2, t.margin()}), text(Msg::messageCaption));
     } else {
         sound(Sound::end);
-        message(kDraw, kCaption);
+        message(text(Msg::draw), text(Msg::messageCaption));
     }
     return true;
 }
@@ -82,13 +72,13 @@ bool Game::computerTurnJudgement() {
     reportEnd(t.left, t.right);
     if (t.left > t.right) {
         sound(Sound::end);
-        message("Поздравляю! Вы записали все позиции и выграли " + t.margin() + " очков", kCaption);
+        message(text(Msg::win, {t.margin()}), text(Msg::messageCaption));
     } else if (t.left < t.right) {
         sound(Sound::ooh);
-        message("Вы записали все позиции, но приэтом проиграли " + t.margin() + " очков", kCaption);
+        message(text(Msg::loss, {t.margin()}), text(Msg::messageCaption));
     } else {
         sound(Sound::end);
-        message(kDraw, kCaption);
+        message(text(Msg::draw), text(Msg::messageCaption));
     }
     return true;
 }

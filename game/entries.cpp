@@ -6,13 +6,6 @@
 #include <string>
 
 namespace kvint {
-namespace {
-
-constexpr std::string_view kPrompt = "Введите число от 1 до 6.  Или название комбинации. Например: "
-                                     "23, или 32, или strit, или care, или kvint.";
-
-} // namespace
-
 void Game::writeCategory(bool leftColumn, std::size_t k, u8 points) {
     (leftColumn ? st_.mayscore : st_.compscore)(k) = points;
     const Ctl nameLabel = leftColumn ? mayName(k) : compName(k);
@@ -27,17 +20,15 @@ void Game::writeCategory(bool leftColumn, std::size_t k, u8 points) {
 // points is written like any other and leaves the category free.
 bool Game::recordEntry(bool leftColumn) {
     sortDescending();
-    const std::string typed = input(kPrompt);
+    const std::string typed = input(text(Msg::entryPrompt));
     const auto k = selectCategory(typed);
-    const auto wrongName = [this] {
-        message("Вы не правильно ввели название комбинации. Будте внимательнее!", "Предупреждение");
-    };
+    const auto wrongName = [this] { message(text(Msg::wrongCategory), text(Msg::warningCaption)); };
     if (!k) {
         wrongName();
         return false;
     }
     if ((leftColumn ? st_.mayscore : st_.compscore)(*k) != 0) {
-        message("Вы уже записали эту позицию", "Сообщение");
+        message(text(Msg::alreadyWritten), text(Msg::messageCaption));
         return false;
     }
     const auto points = categoryPoints(*k, st_.kubik);
@@ -51,7 +42,7 @@ bool Game::recordEntry(bool leftColumn) {
 
 void Game::handToPlayerTwo() {
     st_.turnowner = 2;
-    ui_.setText(Ctl::hod, "Ход " + st_.name2);
+    ui_.setText(Ctl::hod, text(Msg::turnOf, {st_.name2}));
     st_.dicelock = 0;
     ui_.hide(panel::playerOne);
     ui_.show(panel::playerTwo);
@@ -61,7 +52,7 @@ void Game::handToPlayerTwo() {
 
 void Game::handToPlayerOne() {
     st_.turnowner = 1;
-    ui_.setText(Ctl::hod, "Ход " + st_.name1);
+    ui_.setText(Ctl::hod, text(Msg::turnOf, {st_.name1}));
     ui_.hide(panel::playerTwo);
     ui_.show(panel::playerOne);
     ui_.show(panel::dice);

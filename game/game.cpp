@@ -20,8 +20,8 @@ std::string limitInput(std::string text) {
 
 } // namespace
 
-Game::Game(Platform& platform, std::filesystem::path assets)
-    : platform_(platform), assets_(std::move(assets)) {
+Game::Game(Platform& platform, std::filesystem::path assets, Language lang)
+    : platform_(platform), assets_(std::move(assets)), lang_(lang) {
     Form_Load();
 }
 

@@ -2,11 +2,13 @@
 
 #include "computer/computer.h"
 #include "game/controls.h"
+#include "game/messages.h"
 #include "game/platform.h"
 #include "game/state.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -21,8 +23,8 @@ class Game {
   public:
     // Creates the main window as designed (every field 0 or empty) and runs
     // its load handler. `assets` is the folder that holds the files beside the
-    // program.
-    Game(Platform& platform, std::filesystem::path assets);
+    // program; every caption, message and the rules come in `lang`.
+    Game(Platform& platform, std::filesystem::path assets, Language lang = Language::ru);
     // The computer keeps a reference to its game.
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -30,6 +32,7 @@ class Game {
     State& state() { return st_; }
     [[nodiscard]] const State& state() const { return st_; }
     [[nodiscard]] const Controls& controls() const { return ui_; }
+    [[nodiscard]] Language language() const { return lang_; }
     Computer& computer() { return computer_; }
     // True once a handler has ended the program; no event is taken after it.
     [[nodiscard]] bool ended() const { return ended_; }
@@ -86,6 +89,11 @@ class Game {
     void sound(Sound s, Wait wait = Wait::untilEnd);
     void cls() { platform_.clearSurface(); }
     void setFocus(Ctl c) { platform_.focus(c); }
+    // The catalogue's text of id in the game's language, placeholders filled.
+    [[nodiscard]] std::string text(Msg id,
+                                   std::initializer_list<std::string_view> args = {}) const {
+        return format(lang_, id, args);
+    }
 
     // Dice.
     Face drawFace();
@@ -115,8 +123,9 @@ class Game {
 
     Platform& platform_;
     std::filesystem::path assets_;
+    Language lang_;
     State st_;
-    Controls ui_;
+    Controls ui_{lang_};
     bool ended_ = false;
     bool endReported_ = false; // this game's result went to the platform; "Новая" clears it
     Computer computer_{*this};

@@ -6,54 +6,43 @@
 namespace kvint {
 namespace {
 
-// The report text for one column. The pieces are joined as they stand; the
-// left column's last two pieces have no leading blank.
-std::string columnReport(const std::string& name, const Column& column, bool leftColumn) {
-    const std::array<std::string_view, kCategories> pieces = {
-        " в еденицах ",
-        " в двойках ",
-        " в тройках ",
-        " в четверках ",
-        " в пятерках ",
-        " в шестерках ",
-        " в два по три ",
-        " в три по два ",
-        " в стрите ",
-        leftColumn ? "в каре " : " в каре ",
-        leftColumn ? "в покере " : " в покере ",
-    };
-    std::string text = "У " + name;
+// The report for one column: the side's name and the points of each
+// category in order.
+std::string columnReport(Language lang, const std::string& name, const Column& column,
+                         bool leftColumn) {
+    std::array<std::string, kCategories> points;
     for (std::size_t k = 1; k <= kCategories; ++k) {
-        text += pieces[k - 1];
-        text += std::to_string(column(k));
+        points[k - 1] = std::to_string(column(k));
     }
-    return text;
+    return format(lang, leftColumn ? Msg::leftColumnReport : Msg::rightColumnReport,
+                  {name, points[0], points[1], points[2], points[3], points[4], points[5],
+                   points[6], points[7], points[8], points[9], points[10]});
 }
 
 } // namespace
 
 void Game::hod_Click() {
     if (st_.turnowner == 1) {
-        message("Сейчас ход " + st_.name1);
+        message(text(Msg::turnReport, {st_.name1}));
     }
     if (st_.turnowner == 2) {
-        message("Сейчас ход " + st_.name2);
+        message(text(Msg::turnReport, {st_.name2}));
     }
 }
 
 void Game::mayschet_Click() {
-    message(columnReport(st_.name1, st_.mayscore, true), "Сообщение");
+    message(columnReport(lang_, st_.name1, st_.mayscore, true), text(Msg::messageCaption));
 }
 
 void Game::schetcomp_Click() {
-    message(columnReport(st_.name2, st_.compscore, false), "Сообщение");
+    message(columnReport(lang_, st_.name2, st_.compscore, false), text(Msg::messageCaption));
 }
 
 // The true totals, never wrapped: a column can hold more than 255 points.
 void Game::ochko_Click() {
-    message("У " + st_.name1 + std::to_string(columnTotal(st_.mayscore)) + " у " + st_.name2 +
-                std::to_string(columnTotal(st_.compscore)),
-            "Сообщение");
+    message(text(Msg::totalsReport, {st_.name1, std::to_string(columnTotal(st_.mayscore)),
+                                     st_.name2, std::to_string(columnTotal(st_.compscore))}),
+            text(Msg::messageCaption));
 }
 
 } // namespace kvint

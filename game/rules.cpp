@@ -4,22 +4,12 @@
 #include "game/rules_text.h"
 
 namespace kvint {
-namespace {
-
-constexpr std::string_view kAboutCaption = "О  программе";
-constexpr std::string_view kAboutText =
-    "Игра в кости \"Покер\" на шести кубиках. Программу написали участники проекта kvint. "
-    "Замечания и пожелания направляйте участникам проекта kvint.";
-constexpr std::string_view kExitQuestion = "Вы действительно хотите выдти из игры?";
-constexpr std::string_view kExitCaption = "Предупреждение";
-
-} // namespace
-
 void Game::pravila_Click() {
     ui_.hide(Ctl::Form1);
     ui_.show(Ctl::Form2);
     // Read afresh each time: the file may have been edited in between.
-    ui_.setText(Ctl::Form2_Text1, rulesText(readRulesFile(assets_ / kRulesFile)));
+    const std::string_view file = rulesFile(lang_);
+    ui_.setText(Ctl::Form2_Text1, rulesText(readRulesFile(assets_ / file), lang_, file));
 }
 
 void Game::Form2_Command1_Click() {
@@ -39,11 +29,11 @@ void Game::Form1_Unload() {
 }
 
 void Game::oprg_Click() {
-    message(kAboutText, kAboutCaption);
+    message(text(Msg::aboutText), text(Msg::aboutCaption));
 }
 
 void Game::vihod_Click() {
-    if (!platform_.messageBox(kExitQuestion, Buttons::yesNo, kExitCaption)) {
+    if (!platform_.messageBox(text(Msg::exitQuestion), Buttons::yesNo, text(Msg::warningCaption))) {
         return;
     }
     ended_ = true;

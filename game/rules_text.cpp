@@ -10,9 +10,6 @@
 namespace kvint {
 namespace {
 
-constexpr std::string_view kUnreadable = "Не удалось прочитать файл правил \"help.rls\".\n";
-constexpr std::string_view kCutShort =
-    "Файл правил длиннее 1 МБ, поэтому показано только его начало.\n";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Code points of bytes 0x80..0xBF in code page 1251; 0x98 has none there.
@@ -184,9 +181,9 @@ RulesFile readRulesFile(const std::filesystem::path& file, std::size_t limit) {
     return result;
 }
 
-std::string rulesText(const RulesFile& file) {
+std::string rulesText(const RulesFile& file, Language lang, std::string_view name) {
     if (!file.readable) {
-        return std::string(kUnreadable);
+        return format(lang, Msg::rulesUnreadable, {name});
     }
     std::string_view bytes = file.bytes;
     // The limit may fall inside a character: drop its first bytes rather
@@ -201,7 +198,7 @@ std::string rulesText(const RulesFile& file) {
         text = joinLines(cp1251ToUtf8(bytes));
     }
     if (file.truncated) {
-        text += kCutShort;
+        text += messageText(lang, Msg::rulesCutShort);
     }
     return text;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/messages.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -8,6 +10,7 @@
 namespace kvint {
 
 inline constexpr std::string_view kRulesFile = "help.rls";
+inline constexpr std::string_view kEnglishRulesFile = "help-en.rls";
 // More than this is not read: the rules box is no place for a large file.
 inline constexpr std::size_t kRulesLimit = std::size_t{1} << 20;
 
@@ -22,10 +25,16 @@ struct RulesFile {
 // opened and read counts as unreadable.
 RulesFile readRulesFile(const std::filesystem::path& file, std::size_t limit = kRulesLimit);
 
+// The rules file of each language, beside the program.
+constexpr std::string_view rulesFile(Language lang) {
+    return lang == Language::en ? kEnglishRulesFile : kRulesFile;
+}
+
 // The text the rules box shows for what was read: decoded to UTF-8, each
-// line followed by one line feed, with a note when the file was unreadable
-// or cut short.
-std::string rulesText(const RulesFile& file);
+// line followed by one line feed, with a note in lang when the file `name`
+// was unreadable or cut short.
+std::string rulesText(const RulesFile& file, Language lang = Language::ru,
+                      std::string_view name = kRulesFile);
 
 // A line ends at CR or at CR LF; a lone LF belongs to its line. Each line
 // comes out followed by one LF; a last line without an end still counts.

@@ -60,19 +60,19 @@ void Game::Command7_Click() {
     ui_.show(panel::playerOne);
     ui_.show(panel::menus);
     if (st_.gamemode == 1) {
-        st_.name1 = input("Введите имя первого игрока.");
-        st_.name2 = input("Введите имя второго игрока");
+        st_.name1 = input(text(Msg::firstNamePrompt));
+        st_.name2 = input(text(Msg::secondNamePrompt));
         ui_.setText(Ctl::Label8, st_.name1);
         ui_.setText(Ctl::Label32, st_.name2);
-        ui_.setText(Ctl::schetcomp, "Счет " + st_.name2);
-        ui_.setText(Ctl::hod, "Ход " + st_.name1);
+        ui_.setText(Ctl::schetcomp, text(Msg::playerScore, {st_.name2}));
+        ui_.setText(Ctl::hod, text(Msg::turnOf, {st_.name1}));
     }
     if (st_.gamemode == 0) {
-        st_.name1 = input("Введите ваше имя");
+        st_.name1 = input(text(Msg::yourNamePrompt));
         ui_.setText(Ctl::Label8, st_.name1);
-        ui_.setText(Ctl::Label32, " компьютера");
-        st_.name2 = "компьютера";
-        ui_.setText(Ctl::schetcomp, "Счет компьютера");
+        ui_.setText(Ctl::Label32, text(Msg::computerLabel));
+        st_.name2 = text(Msg::computerName);
+        ui_.setText(Ctl::schetcomp, text(Msg::computerScore));
     }
     brosok();
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev fonts-dejavu-core
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file
     libgtest-dev
     clang libclang-rt-dev clang-format clang-tidy

@@ -1,6 +1,7 @@
 #include "ui/asset_dirs.h"
 
 #include "game/platform.h"
+#include "game/rules_text.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,7 +20,8 @@ QStringList missingAssets(const QString& folder) {
             missing << file;
         }
     };
-    check("help.rls");
+    check(kRulesFile);
+    check(kEnglishRulesFile);
     for (std::string_view sound : kSoundFiles) {
         check(sound);
     }

@@ -2,12 +2,14 @@
 
 #include "ui/app_info.h"
 #include "ui/asset_dirs.h"
+#include "ui/language.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <array>
 #include <iostream>
+#include <string>
 
 namespace kvint::ui {
 namespace {
@@ -44,13 +46,21 @@ int checkInstall() {
     return missing.isEmpty() ? 0 : 1;
 }
 
+CommandLine mistake(const std::string& what) {
+    std::cerr << "kvint: " << what << "\nTry 'kvint --help' for the options.\n";
+    return {kUsageError};
+}
+
 } // namespace
 
-std::optional<int> answerCommandLine(int& argc, char** argv) {
+CommandLine answerCommandLine(int& argc, char** argv) {
     const QCoreApplication core(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kvint"));
     QCoreApplication::setApplicationVersion(kAppVersion);
+    return answerArguments(QCoreApplication::arguments());
+}
 
+CommandLine answerArguments(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("A dice game for two sides on one score "
                                                     "sheet, against the computer or a friend."));
@@ -62,31 +72,39 @@ std::optional<int> answerCommandLine(int& argc, char** argv) {
         QStringLiteral("Tell where the rules and sounds are found, list any that are missing, "
                        "and exit (status 1 when one is missing)."));
     parser.addOption(check);
+    const QCommandLineOption lang(QStringLiteral("lang"),
+                                  QStringLiteral("Play in this language, ru or en, instead of "
+                                                 "the desktop's."),
+                                  QStringLiteral("code"));
+    parser.addOption(lang);
     acceptQtOptions(parser);
 
-    if (!parser.parse(QCoreApplication::arguments())) {
-        std::cerr << "kvint: " << parser.errorText().toStdString()
-                  << "\nTry 'kvint --help' for the options.\n";
-        return kUsageError;
+    if (!parser.parse(arguments)) {
+        return mistake(parser.errorText().toStdString());
     }
     if (!parser.positionalArguments().isEmpty()) {
-        std::cerr << "kvint: unexpected argument '"
-                  << parser.positionalArguments().first().toStdString()
-                  << "'\nTry 'kvint --help' for the options.\n";
-        return kUsageError;
+        return mistake("unexpected argument '" +
+                       parser.positionalArguments().first().toStdString() + "'");
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         std::cout << parser.helpText().toStdString();
-        return 0;
+        return {0};
     }
     if (parser.isSet(version)) {
         std::cout << "kvint " << kAppVersion.toStdString() << '\n';
-        return 0;
+        return {0};
     }
     if (parser.isSet(check)) {
-        return checkInstall();
+        return {checkInstall()};
     }
-    return std::nullopt;
+    if (!parser.isSet(lang)) {
+        return {};
+    }
+    const QString code = parser.value(lang);
+    if (code != QLatin1String("ru") && code != QLatin1String("en")) {
+        return mistake("unknown language '" + code.toStdString() + "' (ru or en)");
+    }
+    return {std::nullopt, languageOf(code)};
 }
 
 } // namespace kvint::ui

@@ -158,8 +158,8 @@ struct Menu {
 
 } // namespace
 
-Form1::Form1(const QString& assetsFolder)
-    : platform_(*this, QDir(assetsFolder)), game_(platform_, localPath(assetsFolder)),
+Form1::Form1(const QString& assetsFolder, Language lang)
+    : platform_(*this, QDir(assetsFolder), lang), game_(platform_, localPath(assetsFolder), lang),
       surface_(new ZoomStage(form1ClientSize(), formFont(), this)),
       cellClicks_([this](const QObject* cellLabel) { writeByDoubleClick(cellLabel); }) {
     shownBack_.fill(kNeverMirrored);
@@ -243,21 +243,21 @@ void Form1::buildMenus() {
 // "Вид" belongs to the window, not to the game: always on view, never in the
 // control model.
 void Form1::buildViewMenu() {
-    QMenu* view = menuBar()->addMenu(QStringLiteral("Вид"));
+    QMenu* view = menuBar()->addMenu(textOf(game_.language(), Msg::viewMenu));
     addZoomItems(*view);
-    connect(view->addAction(QStringLiteral("Статистика…")), &QAction::triggered, this,
-            &Form1::showStatistics);
+    connect(view->addAction(textOf(game_.language(), Msg::statisticsItem)), &QAction::triggered,
+            this, &Form1::showStatistics);
 }
 
 void Form1::addZoomItems(QMenu& view) {
-    QAction* larger = view.addAction(QStringLiteral("Крупнее"));
+    QAction* larger = view.addAction(textOf(game_.language(), Msg::zoomInItem));
     larger->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     connect(larger, &QAction::triggered, this, [this] { setZoom(stepAbove(surface_->factor())); });
-    QAction* smaller = view.addAction(QStringLiteral("Мельче"));
+    QAction* smaller = view.addAction(textOf(game_.language(), Msg::zoomOutItem));
     smaller->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     connect(smaller, &QAction::triggered, this, [this] { setZoom(stepBelow(surface_->factor())); });
-    QAction* normal = view.addAction(QStringLiteral("Обычный размер"));
+    QAction* normal = view.addAction(textOf(game_.language(), Msg::zoomResetItem));
     normal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     connect(normal, &QAction::triggered, this, [this] { setZoom(kZoomSteps.front()); });
 }
@@ -298,7 +298,7 @@ void Form1::saveZoomAndPlace() {
 }
 
 void Form1::showStatistics() {
-    StatisticsDialog dialog(platform_.statistics(), this);
+    StatisticsDialog dialog(platform_.statistics(), this, game_.language());
     dialog.exec();
 }
 

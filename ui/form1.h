@@ -26,7 +26,7 @@ namespace kvint::ui {
 class Form1 : public QMainWindow, public PlatformHost {
     Q_OBJECT
   public:
-    explicit Form1(const QString& assetsFolder);
+    explicit Form1(const QString& assetsFolder, Language lang = Language::ru);
     ~Form1() override;
 
     // Mirrors the whole model onto both windows, shows and hides them, and

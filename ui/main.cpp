@@ -2,15 +2,25 @@
 #include "ui/asset_dirs.h"
 #include "ui/command_line.h"
 #include "ui/form1.h"
+#include "ui/language.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
-    if (const auto status = kvint::ui::answerCommandLine(argc, argv)) {
-        return *status;
+    const auto line = kvint::ui::answerCommandLine(argc, argv);
+    if (line.exitStatus) {
+        return *line.exitStatus;
     }
     QApplication app(argc, argv);
+    const kvint::Language lang =
+        line.language.value_or(kvint::ui::desktopLanguage(QLocale::system().uiLanguages()));
+    QTranslator qtTexts;
+    if (kvint::ui::loadQtTranslation(qtTexts, lang)) {
+        QApplication::installTranslator(&qtTexts);
+    }
     QApplication::setApplicationName("kvint");
     QApplication::setApplicationVersion(kvint::ui::kAppVersion);
     QGuiApplication::setDesktopFileName(kvint::ui::kAppId);
@@ -19,7 +29,7 @@ int main(int argc, char* argv[]) {
     // rules must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    kvint::ui::Form1 window(kvint::ui::assetsFolder(QCoreApplication::applicationDirPath()));
+    kvint::ui::Form1 window(kvint::ui::assetsFolder(QCoreApplication::applicationDirPath()), lang);
     QObject::connect(&window, &kvint::ui::Form1::programEnded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     return QApplication::exec();

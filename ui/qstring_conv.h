@@ -1,7 +1,10 @@
 #pragma once
 
+#include "game/messages.h"
+
 #include <QString>
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -15,6 +18,11 @@ inline QString toQString(std::string_view text) {
 
 inline std::string toStdString(const QString& text) {
     return text.toStdString();
+}
+
+// A catalogue text for a Qt widget.
+inline QString textOf(Language lang, Msg id, std::initializer_list<std::string_view> args = {}) {
+    return toQString(format(lang, id, args));
 }
 
 } // namespace kvint::ui

@@ -59,7 +59,8 @@ void sizeInputBox(QInputDialog& dialog) {
 
 } // namespace
 
-QtPlatform::QtPlatform(PlatformHost& host, const QDir& assets) : host_(host), sounds_(assets) {}
+QtPlatform::QtPlatform(PlatformHost& host, const QDir& assets, Language lang)
+    : host_(host), lang_(lang), sounds_(assets) {}
 
 bool QtPlatform::messageBox(std::string_view text, Buttons buttons, std::string_view caption) {
     if (host_.ended()) {
@@ -75,8 +76,8 @@ bool QtPlatform::messageBox(std::string_view text, Buttons buttons, std::string_
     if (buttons == Buttons::yesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
-        box.button(QMessageBox::Yes)->setText("Да");
-        box.button(QMessageBox::No)->setText("Нет");
+        box.button(QMessageBox::Yes)->setText(textOf(lang_, Msg::yes));
+        box.button(QMessageBox::No)->setText(textOf(lang_, Msg::no));
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
@@ -99,7 +100,7 @@ std::string QtPlatform::inputBox(std::string_view prompt, std::string_view capti
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue({});
     dialog.setOkButtonText("OK");
-    dialog.setCancelButtonText("Отмена");
+    dialog.setCancelButtonText(textOf(lang_, Msg::cancel));
     if (auto* entry = dialog.findChild<QLineEdit*>()) {
         entry->setMaxLength(static_cast<int>(kInputLimit));
     }

@@ -22,7 +22,7 @@ namespace kvint::ui {
 // showing anything.
 class QtPlatform : public Platform {
   public:
-    QtPlatform(PlatformHost& host, const QDir& assets);
+    QtPlatform(PlatformHost& host, const QDir& assets, Language lang = Language::ru);
 
     bool messageBox(std::string_view text, Buttons buttons, std::string_view caption) override;
     std::string inputBox(std::string_view prompt, std::string_view caption) override;
@@ -48,8 +48,9 @@ class QtPlatform : public Platform {
 
   private:
     PlatformHost& host_;
+    Language lang_;
     SoundPlayer sounds_;
-    StatisticsStore statistics_{StatisticsStore::defaultFile()};
+    StatisticsStore statistics_{StatisticsStore::defaultFile(), lang_};
     std::mt19937 generator_;
     std::optional<std::string> typedAnswer_;
     std::function<void(std::string_view, Wait)> soundListener_;

@@ -9,16 +9,20 @@ QString caption(const Game& game, Ctl c) {
     return toQString(game.controls()[c].text).trimmed();
 }
 
+QString say(const Game& game, Msg id, std::initializer_list<std::string_view> args = {}) {
+    return textOf(game.language(), id, args);
+}
+
 QString sideName(const Game& game, bool left) {
     const State& st = game.state();
     if (st.gamemode != 1) {
-        return left ? QString("Вы") : QString("Компьютер");
+        return say(game, left ? Msg::spokenYou : Msg::spokenComputer);
     }
     const std::string& name = left ? st.name1 : st.name2;
     if (!name.empty()) {
         return toQString(name);
     }
-    return left ? QString("Первый игрок") : QString("Второй игрок");
+    return say(game, left ? Msg::spokenPlayerOne : Msg::spokenPlayerTwo);
 }
 
 QString categoryName(const Game& game, Cell cell) {
@@ -27,21 +31,22 @@ QString categoryName(const Game& game, Cell cell) {
 
 QString cellName(const Game& game, Cell cell) {
     const QString points = caption(game, cell.left ? may(cell.k) : comp(cell.k));
-    return QString("%1, %2: %3")
-        .arg(sideName(game, cell.left), categoryName(game, cell),
-             points.isEmpty() ? QString("свободно") : points);
+    return say(game, Msg::spokenCell,
+               {toStdString(sideName(game, cell.left)), toStdString(categoryName(game, cell)),
+                toStdString(points.isEmpty() ? say(game, Msg::spokenFree) : points)});
 }
 
 QString dieName(const Game& game, std::size_t i) {
     const Control& box = game.controls()[textBox(i)];
+    const std::string number = std::to_string(i);
     if (box.visible) {
-        return QString("Кубик %1: %2").arg(QString::number(i), toQString(box.text));
+        return say(game, Msg::spokenDie, {number, box.text});
     }
     // During a human turn a die is off the table only while it is marked.
     if (writingColumn(game.controls())) {
-        return QString("Кубик %1: отмечен для переброса").arg(i);
+        return say(game, Msg::spokenDieMarked, {number});
     }
-    return QString("Кубик %1").arg(i);
+    return say(game, Msg::spokenDieAway, {number});
 }
 
 } // namespace
@@ -69,10 +74,10 @@ QString spokenDescription(const Game& game, Ctl c) {
         return previewText(game, *cell);
     }
     if (c == Ctl::Option1 || c == Ctl::Option2) {
-        return QString("Режим игры, %1 из 2").arg(numberIn(Ctl::Option1, c));
+        return say(game, Msg::spokenModeChoice, {std::to_string(numberIn(Ctl::Option1, c))});
     }
     if (c >= Ctl::Check1 && c <= Ctl::Check3) {
-        return QString("Сила компьютера, %1 из 3").arg(numberIn(Ctl::Check1, c));
+        return say(game, Msg::spokenStrengthChoice, {std::to_string(numberIn(Ctl::Check1, c))});
     }
     return {};
 }
@@ -82,18 +87,16 @@ QString previewText(const Game& game, Cell cell) {
     if (!outlook) {
         return {};
     }
-    const QString name = categoryName(game, cell);
+    const std::string name = toStdString(categoryName(game, cell));
     switch (outlook->outcome) {
     case Outlook::Outcome::points:
-        return QString("%1: запишется %2. Двойной щелчок — записать")
-            .arg(name)
-            .arg(int{outlook->points});
+        return say(game, Msg::previewPoints, {name, std::to_string(outlook->points)});
     case Outlook::Outcome::notShown:
-        return QString("%1: этой комбинации на кубиках нет").arg(name);
+        return say(game, Msg::previewNotShown, {name});
     case Outlook::Outcome::written:
-        return QString("%1: уже записано").arg(name);
+        return say(game, Msg::previewWritten, {name});
     case Outlook::Outcome::diceInAir:
-        return QString("%1: отмеченные кубики ещё не брошены").arg(name);
+        return say(game, Msg::previewDiceInAir, {name});
     }
     return {};
 }

@@ -8,11 +8,11 @@
 namespace kvint::ui {
 
 // Every word the window says of its controls beyond their captions: what a
-// screen reader reads and what the score sheet previews. They live here
-// together, so a translation finds them in one place.
+// screen reader reads and what the score sheet previews, in the game's
+// language.
 
-// What a screen reader says of control c as it stands now: "Кубик 3: 5",
-// "Вы, strit: 21", or the control's caption.
+// What a screen reader says of control c as it stands now ("Кубик 3: 5",
+// "Вы, strit: 21" in Russian), or the control's caption.
 QString spokenName(const Game& game, Ctl c);
 
 // What more it says when asked: the set an exclusive choice belongs to and

@@ -1,5 +1,7 @@
 #include "ui/statistics_dialog.h"
 
+#include "ui/qstring_conv.h"
+
 #include <QHeaderView>
 #include <QLocale>
 #include <QMessageBox>
@@ -11,23 +13,24 @@
 namespace kvint::ui {
 namespace {
 
-constexpr std::array kRowNames = {"Новичок", "Мастер", "Профи", "Два игрока"};
-constexpr std::array kColumnNames = {"Игры",         "Победы",        "Поражения",     "Ничьи",
-                                     "Лучший отрыв", "Средний отрыв", "Последняя игра"};
+constexpr std::array kRowNames = {Msg::novice, Msg::master, Msg::pro, Msg::twoPlayersRow};
+constexpr std::array kColumnNames = {
+    Msg::gamesColumn,      Msg::wonColumn,           Msg::lostColumn,    Msg::drawnColumn,
+    Msg::bestMarginColumn, Msg::averageMarginColumn, Msg::lastGameColumn};
 
-QStringList names(const auto& list) {
+QStringList names(Language lang, const auto& list) {
     QStringList out;
-    for (const char* name : list) {
-        out << QString::fromUtf8(name);
+    for (const Msg name : list) {
+        out << textOf(lang, name);
     }
     return out;
 }
 
-QStringList cells(const Tally& t) {
+QStringList cells(Language lang, const Tally& t) {
     if (t.played == 0) {
         return {QStringLiteral("0"), {}, {}, {}, {}, {}, {}};
     }
-    const QLocale locale(QLocale::Russian);
+    const QLocale locale(lang == Language::en ? QLocale::English : QLocale::Russian);
     return {QString::number(t.played),
             QString::number(t.won),
             QString::number(t.lost),
@@ -39,14 +42,13 @@ QStringList cells(const Tally& t) {
 
 } // namespace
 
-StatisticsDialog::StatisticsDialog(StatisticsStore& store, QWidget* parent)
-    : QDialog(parent), store_(store), layout_(this), table_(kRowNames.size(), kColumnNames.size()),
-      explanation_(QStringLiteral("Победы, поражения и отрыв считаются для вас, а в игре двух "
-                                  "человек — для первого игрока. Отрыв — ваши очки минус очки "
-                                  "соперника.")) {
-    setWindowTitle(QStringLiteral("Статистика"));
-    table_.setVerticalHeaderLabels(names(kRowNames));
-    table_.setHorizontalHeaderLabels(names(kColumnNames));
+StatisticsDialog::StatisticsDialog(StatisticsStore& store, QWidget* parent, Language lang)
+    : QDialog(parent), store_(store), lang_(lang), layout_(this),
+      table_(kRowNames.size(), kColumnNames.size()),
+      explanation_(textOf(lang, Msg::statisticsExplanation)) {
+    setWindowTitle(textOf(lang, Msg::statisticsTitle));
+    table_.setVerticalHeaderLabels(names(lang, kRowNames));
+    table_.setHorizontalHeaderLabels(names(lang, kColumnNames));
     table_.setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_.setSelectionMode(QAbstractItemView::NoSelection);
     fill(); // reads the file, which may leave a notice
@@ -58,9 +60,8 @@ StatisticsDialog::StatisticsDialog(StatisticsStore& store, QWidget* parent)
     explanation_.setWordWrap(true);
 
     QPushButton* clear =
-        buttons_.addButton(QStringLiteral("Очистить"), QDialogButtonBox::ResetRole);
-    QPushButton* close =
-        buttons_.addButton(QStringLiteral("Закрыть"), QDialogButtonBox::RejectRole);
+        buttons_.addButton(textOf(lang, Msg::clearButton), QDialogButtonBox::ResetRole);
+    QPushButton* close = buttons_.addButton(textOf(lang, Msg::close), QDialogButtonBox::RejectRole);
     connect(clear, &QPushButton::clicked, this, &StatisticsDialog::askToClear);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -74,7 +75,7 @@ StatisticsDialog::StatisticsDialog(StatisticsStore& store, QWidget* parent)
 void StatisticsDialog::fill() {
     const Statistics& figures = store_.figures();
     for (int row = 0; row < table_.rowCount(); ++row) {
-        const QStringList values = cells(figures.rows.at(static_cast<std::size_t>(row)));
+        const QStringList values = cells(lang_, figures.rows.at(static_cast<std::size_t>(row)));
         for (int column = 0; column < values.size(); ++column) {
             auto item = std::make_unique<QTableWidgetItem>(values.at(column));
             item->setTextAlignment(Qt::AlignCenter);
@@ -84,11 +85,10 @@ void StatisticsDialog::fill() {
 }
 
 void StatisticsDialog::askToClear() {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Статистика"),
-                    QStringLiteral("Очистить всю статистику?"), QMessageBox::Yes | QMessageBox::No,
-                    this);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    QMessageBox box(QMessageBox::Question, textOf(lang_, Msg::statisticsTitle),
+                    textOf(lang_, Msg::clearQuestion), QMessageBox::Yes | QMessageBox::No, this);
+    box.button(QMessageBox::Yes)->setText(textOf(lang_, Msg::yes));
+    box.button(QMessageBox::No)->setText(textOf(lang_, Msg::no));
     box.setDefaultButton(QMessageBox::No);
     if (box.exec() != QMessageBox::Yes) {
         return;

@@ -15,7 +15,7 @@ namespace kvint::ui {
 class StatisticsDialog : public QDialog {
     Q_OBJECT
   public:
-    StatisticsDialog(StatisticsStore& store, QWidget* parent);
+    StatisticsDialog(StatisticsStore& store, QWidget* parent, Language lang = Language::ru);
 
     [[nodiscard]] const QTableWidget& table() const { return table_; }
     [[nodiscard]] const QLabel& notice() const { return notice_; }
@@ -25,6 +25,7 @@ class StatisticsDialog : public QDialog {
     void askToClear();
 
     StatisticsStore& store_;
+    Language lang_;
     QVBoxLayout layout_; // first, so the widgets leave it before it goes
     QLabel notice_;
     QTableWidget table_;

@@ -1,5 +1,7 @@
 #include "ui/statistics_store.h"
 
+#include "ui/qstring_conv.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -12,7 +14,8 @@
 
 namespace kvint::ui {
 
-StatisticsStore::StatisticsStore(QString file) : file_(std::move(file)) {}
+StatisticsStore::StatisticsStore(QString file, Language lang)
+    : file_(std::move(file)), lang_(lang) {}
 
 QString StatisticsStore::defaultFile() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
@@ -48,30 +51,30 @@ void StatisticsStore::load() {
     }
     QFile file(file_);
     if (!file.open(QIODevice::ReadOnly)) {
-        setAside(QStringLiteral("не читается"));
+        setAside(Msg::statisticsUnreadable);
         return;
     }
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
     file.close();
     if (error.error != QJsonParseError::NoError || !doc.isObject()) {
-        setAside(QStringLiteral("повреждён"));
+        setAside(Msg::statisticsDamaged);
         return;
     }
     if (const auto read = fromJson(doc.object())) {
         figures_ = *read;
         return;
     }
-    setAside(QStringLiteral("повреждён или записан более новой версией игры"));
+    setAside(Msg::statisticsTooNew);
 }
 
-void StatisticsStore::setAside(const QString& why) {
+void StatisticsStore::setAside(Msg why) {
     const QString aside = file_ + QStringLiteral(".damaged-") +
                           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     const bool kept = QFile::rename(file_, aside);
-    notice_ = QStringLiteral("Файл статистики %1, поэтому счёт начат заново. ").arg(why) +
-              (kept ? QStringLiteral("Прежний файл сохранён как %1.").arg(aside)
-                    : QStringLiteral("Прежний файл %1 будет заменён.").arg(file_));
+    notice_ =
+        textOf(lang_, why) + (kept ? textOf(lang_, Msg::statisticsKept, {toStdString(aside)})
+                                   : textOf(lang_, Msg::statisticsReplaced, {toStdString(file_)}));
 }
 
 bool StatisticsStore::save() {

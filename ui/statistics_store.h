@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/messages.h"
 #include "ui/statistics.h"
 
 #include <QString>
@@ -15,7 +16,8 @@ namespace kvint::ui {
 // dated name and the count starts afresh; notice() says so until taken.
 class StatisticsStore {
   public:
-    explicit StatisticsStore(QString file);
+    // Its notices come in lang.
+    explicit StatisticsStore(QString file, Language lang = Language::ru);
     // statistics.json in QStandardPaths::AppDataLocation.
     static QString defaultFile();
 
@@ -28,10 +30,11 @@ class StatisticsStore {
 
   private:
     void load();
-    void setAside(const QString& why);
+    void setAside(Msg why);
     bool save();
 
     QString file_;
+    Language lang_;
     std::optional<Statistics> figures_;
     QString notice_;
 };

@@ -199,10 +199,12 @@ TEST_F(RulesFileTest, FileOfExactlyTheLimitIsWhole) {
     EXPECT_EQ(rulesText(f), std::string(kRulesLimit, 'y') + "\n");
 }
 
-// The rules shipped with the program: UTF-8 with CR LF line ends, lines that
-// fit the narrow rules box, and every typed category name explained.
-TEST(ShippedRules, ReadAsIntendedAndFitTheBox) {
-    const auto file = std::filesystem::path(__FILE__).parent_path() / "../../data/help.rls";
+// The rules shipped with the program, in each language: UTF-8 with CR LF
+// line ends, lines that fit the narrow rules box, and every typed category
+// name and button of a turn explained by the caption the button shows.
+void expectShippedRulesFit(Language lang) {
+    const auto file =
+        std::filesystem::path(__FILE__).parent_path() / "../../data" / rulesFile(lang);
     const RulesFile f = readRulesFile(file);
     ASSERT_TRUE(f.readable) << file;
     EXPECT_FALSE(f.truncated);
@@ -213,7 +215,7 @@ TEST(ShippedRules, ReadAsIntendedAndFitTheBox) {
     }
     EXPECT_TRUE(f.bytes.ends_with("\r\n"));
 
-    const std::string text = rulesText(f);
+    const std::string text = rulesText(f, lang);
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t end = text.find('\n', start);
@@ -223,9 +225,18 @@ TEST(ShippedRules, ReadAsIntendedAndFitTheBox) {
         EXPECT_LE(chars, 40) << line;
         start = end + 1;
     }
-    for (const char* typed : {"23", "32", "strit", "care", "kvint", "отмена", "бросай", "F6"}) {
+    for (const std::string_view typed :
+         {std::string_view("23"), std::string_view("32"), std::string_view("strit"),
+          std::string_view("care"), std::string_view("kvint"), std::string_view("F6"),
+          messageText(lang, Msg::reroll), messageText(lang, Msg::writeOne),
+          messageText(lang, Msg::passOne), messageText(lang, Msg::roll)}) {
         EXPECT_NE(text.find(typed), std::string::npos) << typed;
     }
+}
+
+TEST(ShippedRules, ReadAsIntendedAndFitTheBox) {
+    expectShippedRulesFit(Language::ru);
+    expectShippedRulesFit(Language::en);
 }
 
 } // namespace

@@ -1,0 +1,142 @@
+#pragma once
+
+#include <cstddef>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace kvint {
+
+// The language every text the player reads is shown in. Russian is the
+// game's own; the script tool and the tests always play in it.
+enum class Language : unsigned char { ru, en };
+
+// Every text the program shows, one whole sentence or caption per id. A text
+// may hold placeholders {0}, {1}, ... that format() fills in, so a translator
+// always sees the whole message, never pieces of one. Captions that are the
+// game's own terms ("strit", "2/3", the face numbers) are not here: they read
+// the same in every language.
+enum class Msg : unsigned char {
+    // Captions of the main window's controls as designed.
+    windowTitle,
+    die1,
+    die2,
+    die3,
+    die4,
+    die5,
+    die6,
+    scoreLabel,
+    reroll,
+    writeOne,
+    passOne,
+    roll,
+    writeTwo,
+    passTwo,
+    enter,
+    gameChoice,
+    humanVsComputer,
+    humanVsHuman,
+    novice,
+    master,
+    pro,
+    gameMenu,
+    newGame,
+    exitItem,
+    scoreMenu,
+    turnItem,
+    yourScore,
+    totalsItem,
+    helpMenu,
+    about,
+    rules,
+    close,
+    // Setup and turns.
+    firstNamePrompt,
+    secondNamePrompt,
+    yourNamePrompt,
+    computerLabel,
+    computerName,
+    computerScore,
+    playerScore,
+    turnOf,
+    // Box captions and the messages of play.
+    messageCaption,
+    warningCaption,
+    rerollWarningCaption,
+    noDieMarked,
+    entryPrompt,
+    wrongCategory,
+    alreadyWritten,
+    // Reports.
+    turnReport,
+    leftColumnReport,
+    rightColumnReport,
+    totalsReport,
+    // End of the game.
+    namedWin,
+    namedLoss,
+    opponentDoneYouLose,
+    opponentDoneYouWin,
+    win,
+    loss,
+    draw,
+    // About, exit and rules.
+    aboutCaption,
+    aboutText,
+    exitQuestion,
+    rulesUnreadable,
+    rulesCutShort,
+    // The window's own boxes, menu and statistics.
+    yes,
+    no,
+    cancel,
+    viewMenu,
+    statisticsItem,
+    zoomInItem,
+    zoomOutItem,
+    zoomResetItem,
+    statisticsTitle,
+    twoPlayersRow,
+    gamesColumn,
+    wonColumn,
+    lostColumn,
+    drawnColumn,
+    bestMarginColumn,
+    averageMarginColumn,
+    lastGameColumn,
+    statisticsExplanation,
+    clearButton,
+    clearQuestion,
+    statisticsUnreadable,
+    statisticsDamaged,
+    statisticsTooNew,
+    statisticsKept,
+    statisticsReplaced,
+    // What a screen reader says.
+    spokenYou,
+    spokenComputer,
+    spokenPlayerOne,
+    spokenPlayerTwo,
+    spokenCell,
+    spokenFree,
+    spokenDie,
+    spokenDieMarked,
+    spokenDieAway,
+    spokenModeChoice,
+    spokenStrengthChoice,
+    previewPoints,
+    previewNotShown,
+    previewWritten,
+    previewDiceInAir,
+};
+
+inline constexpr std::size_t kMsgCount = static_cast<std::size_t>(Msg::previewDiceInAir) + 1;
+
+// The text of id in lang, placeholders unfilled.
+std::string_view messageText(Language lang, Msg id);
+
+// The text of id in lang with {n} replaced by the n-th argument. A
+// placeholder without an argument is left as it stands.
+std::string format(Language lang, Msg id, std::initializer_list<std::string_view> args = {});
+
+} // namespace kvint
