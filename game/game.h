@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -107,8 +108,8 @@ class Game {
     // Every entry of either column is written here: the points, their caption
     // and the two backgrounds.
     void writeCategory(bool leftColumn, std::size_t k, u8 points);
-    // The shared dialogue of both panels; true when an entry was written.
-    bool recordEntry(bool leftColumn);
+    // The shared dialogue of both panels; the category written, if any.
+    std::optional<std::size_t> recordEntry(bool leftColumn);
     void handToPlayerTwo();
     void handToPlayerOne();
 
