@@ -8,6 +8,7 @@
 #include "ui/layout.h"
 #include "ui/palette.h"
 #include "ui/qstring_conv.h"
+#include "ui/sound_switch.h"
 #include "ui/spoken_texts.h"
 #include "ui/statistics_dialog.h"
 
@@ -221,6 +222,7 @@ void Form1::buildViewMenu() {
     QMenu* view = menuBar()->addMenu(QStringLiteral("Вид"));
     connect(view->addAction(QStringLiteral("Статистика…")), &QAction::triggered, this,
             &Form1::showStatistics);
+    addSoundSwitch(*view, platform_);
 }
 
 void Form1::showStatistics() {

@@ -1,8 +1,12 @@
 #include "silent_wav.h"
+#include "ui/form1.h"
 #include "ui/sound_player.h"
 #include "ui/sound_wait.h"
 
+#include <QAction>
 #include <QElapsedTimer>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,15 +51,26 @@ struct FakeTime {
     }
 };
 
+QAction* soundItem(kvint::ui::Form1& w) {
+    for (QAction* action : w.findChildren<QAction*>()) {
+        if (action->text() == "Звук") {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 class SoundTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void unplayableFilesReturnAtOnce();
     void aWaitEndsWithTheLengthPlusAtMostAFrame();
     void aWaitTakesTheFilesLengthHeardOrSilent();
+    void theSoundSwitchIsRemembered();
 };
 
 void SoundTest::unplayableFilesReturnAtOnce() {
@@ -131,6 +146,29 @@ void SoundTest::aWaitTakesTheFilesLengthHeardOrSilent() {
     player.setPacing(std::nullopt);
     QVERIFY(timed([&] { player.play("second.wav", Wait::untilEnd); }) < 200);
     player.stop();
+}
+
+void SoundTest::theSoundSwitchIsRemembered() {
+    QSettings().clear();
+    QTemporaryDir assets;
+    {
+        kvint::ui::Form1 w(assets.path());
+        QAction* item = soundItem(w);
+        QVERIFY(item != nullptr && item->isCheckable());
+        QVERIFY(item->isChecked());
+        QVERIFY(w.platform().soundOn());
+        item->trigger();
+        QVERIFY(!w.platform().soundOn());
+    }
+    {
+        kvint::ui::Form1 w(assets.path());
+        QVERIFY(!soundItem(w)->isChecked());
+        QVERIFY(!w.platform().soundOn());
+        soundItem(w)->trigger();
+    }
+    kvint::ui::Form1 w(assets.path());
+    QVERIFY(soundItem(w)->isChecked());
+    QVERIFY(w.platform().soundOn());
 }
 
 QTEST_MAIN(SoundTest)

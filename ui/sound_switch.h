@@ -1,0 +1,14 @@
+#pragma once
+
+class QMenu;
+
+namespace kvint::ui {
+
+class QtPlatform;
+
+// Adds the check item "Звук" to `menu` and plays or silences the game's
+// sounds by it. It is on unless the user turned it off, in this run or an
+// earlier one.
+void addSoundSwitch(QMenu& menu, QtPlatform& platform);
+
+} // namespace kvint::ui
