@@ -51,7 +51,6 @@ constexpr std::array kDesign = {
     Design{Ctl::Label24, "4"}, Design{Ctl::Label25, "5"}, Design{Ctl::Label26, "6"},
     Design{Ctl::Label27, "2/3"}, Design{Ctl::Label28, "3/2"}, Design{Ctl::Label29, "strit"},
     Design{Ctl::Label30, "care"}, Design{Ctl::Label31, "kvint"},
-    Design{Ctl::Label32, "Label32"},
     Design{Ctl::Text1, "", false}, Design{Ctl::Text2, "", false},
     Design{Ctl::Text3, "", false}, Design{Ctl::Text4, "", false},
     Design{Ctl::Text5, "", false}, Design{Ctl::Text6, "", false},

@@ -18,26 +18,26 @@ void Game::writeCategory(bool leftColumn, std::size_t k, u8 points) {
 // Sorts the dice, asks for the category and writes it when the dice allow.
 // The written check comes before any look at the dice. A face entry of 0
 // points is written like any other and leaves the category free.
-bool Game::recordEntry(bool leftColumn) {
+std::optional<std::size_t> Game::recordEntry(bool leftColumn) {
     sortDescending();
     const std::string typed = input(text(Msg::entryPrompt));
     const auto k = selectCategory(typed);
     const auto wrongName = [this] { message(text(Msg::wrongCategory), text(Msg::warningCaption)); };
     if (!k) {
         wrongName();
-        return false;
+        return std::nullopt;
     }
     if ((leftColumn ? st_.mayscore : st_.compscore)(*k) != 0) {
         message(text(Msg::alreadyWritten), text(Msg::messageCaption));
-        return false;
+        return std::nullopt;
     }
     const auto points = categoryPoints(*k, st_.kubik);
     if (!points) {
         wrongName();
-        return false;
+        return std::nullopt;
     }
     writeCategory(leftColumn, *k, *points);
-    return true;
+    return k;
 }
 
 void Game::handToPlayerTwo() {
@@ -64,16 +64,17 @@ void Game::handToPlayerOne() {
 void Game::Command2_Click() {
     rerollSound();
     st_.dicelock = 1;
-    if (!recordEntry(true)) {
+    const auto written = recordEntry(true);
+    if (!written) {
         return;
     }
     if (st_.gamemode == 1) {
         handToPlayerTwo();
         return;
     }
-    const bool onesWereFree = compFree(st_, 1);
     computer_.broskom();
-    if (onesWereFree && !compFree(st_, 1)) {
+    // The focus follows player one's own entry, whatever the computer wrote.
+    if (*written == 1) {
         setFocus(Ctl::Text1);
     }
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -116,8 +117,8 @@ class Game {
     // Both columns are written here alone: the points, their caption
     // and the two backgrounds.
     void writeCategory(bool leftColumn, std::size_t k, u8 points);
-    // The shared dialogue of both panels; true when it wrote a category.
-    bool recordEntry(bool leftColumn);
+    // The shared dialogue of both panels; the category written, if any.
+    std::optional<std::size_t> recordEntry(bool leftColumn);
     void handToPlayerTwo();
     void handToPlayerOne();
 

@@ -119,6 +119,7 @@ constexpr std::array<Entry, kMsgCount> kCatalogue = {{
     {Msg::zoomInItem, "Крупнее", "Zoom In"},
     {Msg::zoomOutItem, "Мельче", "Zoom Out"},
     {Msg::zoomResetItem, "Обычный размер", "Actual Size"},
+    {Msg::soundItem, "Звук", "Sound"},
     {Msg::statisticsTitle, "Статистика", "Statistics"},
     {Msg::twoPlayersRow, "Два игрока", "Two players"},
     {Msg::gamesColumn, "Игры", "Games"},

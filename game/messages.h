@@ -95,6 +95,7 @@ enum class Msg : unsigned char {
     zoomInItem,
     zoomOutItem,
     zoomResetItem,
+    soundItem,
     statisticsTitle,
     twoPlayersRow,
     gamesColumn,

@@ -8,6 +8,7 @@
 #include "ui/layout.h"
 #include "ui/palette.h"
 #include "ui/qstring_conv.h"
+#include "ui/sound_switch.h"
 #include "ui/spoken_texts.h"
 #include "ui/statistics_dialog.h"
 #include "ui/window_settings.h"
@@ -247,6 +248,7 @@ void Form1::buildViewMenu() {
     addZoomItems(*view);
     connect(view->addAction(textOf(game_.language(), Msg::statisticsItem)), &QAction::triggered,
             this, &Form1::showStatistics);
+    addSoundSwitch(*view, textOf(game_.language(), Msg::soundItem), platform_);
 }
 
 void Form1::addZoomItems(QMenu& view) {

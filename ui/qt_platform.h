@@ -11,6 +11,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace kvint::ui {
 
@@ -44,6 +45,11 @@ class QtPlatform : public Platform {
 
     // Loads every sound ahead of its first use; best once the window is up.
     void preloadSounds();
+    // With the sound off every waited sound still takes its time, silently.
+    void setSoundOn(bool on) { sounds_.setSoundOn(on); }
+    [[nodiscard]] bool soundOn() const { return sounds_.soundOn(); }
+    // Tests switch the pacing off (nullopt), so no sound ever holds them up.
+    void setPacing(std::optional<Pacing> pacing) { sounds_.setPacing(std::move(pacing)); }
     StatisticsStore& statistics() { return statistics_; }
 
   private:

@@ -3,20 +3,15 @@
 #include "ui/qstring_conv.h"
 #include "ui/sound_file.h"
 
-#include <QEventLoop>
 #include <QMediaDevices>
-#include <QTimer>
 #include <QUrl>
 
+#include <utility>
+
 namespace kvint::ui {
-namespace {
 
-// Time for the effect to start after play() on top of the sound's length.
-constexpr std::chrono::milliseconds kWaitMargin{300};
-
-} // namespace
-
-SoundPlayer::SoundPlayer(const QDir& folder) : folder_(folder) {}
+SoundPlayer::SoundPlayer(const QDir& folder, std::optional<Pacing> pacing)
+    : folder_(folder), pacing_(std::move(pacing)) {}
 
 bool SoundPlayer::haveOutput() {
     if (!haveOutput_) {
@@ -31,11 +26,10 @@ SoundPlayer::Sound& SoundPlayer::load(const QString& name) {
     }
     Sound& sound = sounds_[name];
     const QString path = folder_.filePath(name);
-    const auto length = soundLength(path);
-    if (!length || !haveOutput()) {
+    sound.length = soundLength(path);
+    if (!sound.length || !haveOutput()) {
         return sound;
     }
-    sound.length = *length;
     sound.effect = std::make_unique<QSoundEffect>();
     sound.effect->setSource(QUrl::fromLocalFile(path));
     return sound;
@@ -54,41 +48,28 @@ void SoundPlayer::stop() {
     }
 }
 
-void SoundPlayer::play(std::string_view file, Wait wait) {
-    Sound& sound = load(toQString(file));
-    if (!sound.effect) {
-        return;
-    }
-    stop();
-    playing_ = sound.effect.get();
-    playing_->play();
-    if (wait != Wait::none) {
-        waitForEnd(*playing_, sound.length);
+void SoundPlayer::setSoundOn(bool on) {
+    soundOn_ = on;
+    if (!on) {
+        stop();
     }
 }
 
-void SoundPlayer::waitForEnd(QSoundEffect& effect, std::chrono::milliseconds length) {
-    if (effect.status() == QSoundEffect::Error) {
+void SoundPlayer::play(std::string_view file, Wait wait) {
+    Sound& sound = load(toQString(file));
+    if (!sound.length) {
         return;
     }
-    // The window keeps repainting meanwhile but takes no input, as if the
-    // handler were still running.
-    QEventLoop loop;
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&effect, &QSoundEffect::playingChanged, &loop, [&] {
-        if (!effect.isPlaying()) {
-            loop.quit();
-        }
-    });
-    QObject::connect(&effect, &QSoundEffect::statusChanged, &loop, [&] {
-        if (effect.status() == QSoundEffect::Error) {
-            loop.quit();
-        }
-    });
-    guard.start(length + kWaitMargin);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    const bool waits = wait != Wait::none && pacing_;
+    const SteadyTime start = waits ? pacing_->now() : SteadyTime{};
+    if (soundOn_ && sound.effect) {
+        stop();
+        playing_ = sound.effect.get();
+        playing_->play();
+    }
+    if (waits) {
+        waitOut(*pacing_, start, *sound.length);
+    }
 }
 
 } // namespace kvint::ui

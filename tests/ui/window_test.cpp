@@ -115,7 +115,7 @@ void WindowTest::opensInTheStartState() {
     QCOMPARE(labelText(w, Ctl::Label4), QString("кубик4"));
     QCOMPARE(labelText(w, Ctl::Label7), QString("Счет "));
     QCOMPARE(labelText(w, Ctl::Label8), QString());
-    QCOMPARE(labelText(w, Ctl::Label32), QString("Label32"));
+    QCOMPARE(labelText(w, Ctl::Label32), QString());
     QCOMPARE(labelText(w, Ctl::Label10), QString("1 "));
     QCOMPARE(labelText(w, Ctl::Label20), QString("kvint"));
     QCOMPARE(labelText(w, Ctl::Label27), QString("2/3"));
