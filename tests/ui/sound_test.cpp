@@ -3,6 +3,7 @@
 #include "ui/sound_player.h"
 #include "ui/sound_wait.h"
 #include "ui/window_settings.h"
+#include "view_menu.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -53,12 +54,7 @@ struct FakeTime {
 };
 
 QAction* soundItem(kvint::ui::Form1& w) {
-    for (QAction* action : w.findChildren<QAction*>()) {
-        if (action->text() == "Звук") {
-            return action;
-        }
-    }
-    return nullptr;
+    return kvint::test::viewItem(w, "Звук");
 }
 
 } // namespace

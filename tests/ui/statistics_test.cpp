@@ -2,6 +2,7 @@
 #include "ui/form1.h"
 #include "ui/statistics_dialog.h"
 #include "ui/statistics_store.h"
+#include "view_menu.h"
 
 #include <QDir>
 #include <QFile>
@@ -169,12 +170,7 @@ class StatisticsTest : public QObject {
         }
         QCOMPARE(titles, (QStringList{"Игра", "Счет", "Вид", "Помощь"}));
         QCOMPARE(onView, (QStringList{"Вид", "Помощь"}));
-        QAction* statistics = nullptr;
-        for (QAction* item : window.menuBar()->actions().at(2)->menu()->actions()) {
-            if (item->text() == "Статистика…") {
-                statistics = item;
-            }
-        }
+        QAction* statistics = kvint::test::viewItem(window, "Статистика…");
         QVERIFY(statistics != nullptr);
         kvint::test::ModalAnswers answers;
         answers.then([](QWidget& w) {

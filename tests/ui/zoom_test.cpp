@@ -2,6 +2,7 @@
 #include "ui/form1.h"
 #include "ui/layout.h"
 #include "ui/window_settings.h"
+#include "view_menu.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -56,19 +57,7 @@ std::vector<std::pair<Ctl, Ctl>> touchingPairs() {
     return pairs;
 }
 
-QAction* viewItem(Form1& w, const QString& caption) {
-    for (QAction* menu : w.menuBar()->actions()) {
-        if (menu->text() != "Вид") {
-            continue;
-        }
-        for (QAction* item : menu->menu()->actions()) {
-            if (item->text() == caption) {
-                return item;
-            }
-        }
-    }
-    return nullptr;
-}
+using kvint::test::viewItem;
 
 } // namespace
 
