@@ -3,7 +3,7 @@
 # pages stamped with the version and release date.
 set(KVINT_APP_ID io.github.kvint.Kvint)
 set(KVINT_RELEASE_DATE 2026-12-07)
-target_compile_definitions(kvint_ui PUBLIC KVINT_VERSION="${PROJECT_VERSION}")
+target_compile_definitions(kvint_ui_app PUBLIC KVINT_VERSION="${PROJECT_VERSION}")
 
 find_package(Qt6 REQUIRED COMPONENTS Svg)
 add_executable(make-icons tools/make-icons.cpp)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form1.h"
+#include "ui/window/form1.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,0 +1,163 @@
+// The files beside the program may be anything: the game must go on, with
+// no hang and no crash, and the rules window must still open and close.
+#include "modal_answers.h"
+#include "silent_wav.h"
+#include "ui/common/qstring_conv.h"
+#include "ui/sound/sound_file.h"
+#include "ui/window/form1.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+#include <chrono>
+#include <string_view>
+
+using kvint::Ctl;
+using kvint::test::write;
+using kvint::ui::Form1;
+
+namespace {
+
+// A named pipe with no writer blocks whoever opens it; /dev/zero never ends.
+enum class Spoil { missing, empty, truncated, notWav, folder, pipe, endless };
+
+bool spoilFile(const QDir& dir, const QString& name, Spoil how) {
+    const QString path = dir.filePath(name);
+    switch (how) {
+    case Spoil::missing:
+        return true;
+    case Spoil::empty:
+        return write(path, {});
+    case Spoil::truncated:
+        return write(path, QByteArray("RIFF\x24\x10\x00\x00WAVEfmt ", 16));
+    case Spoil::notWav:
+        return write(path, QByteArray(5000, '\xAB'));
+    case Spoil::folder:
+        return dir.mkdir(name);
+    case Spoil::pipe:
+        return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    case Spoil::endless:
+        return QFile::link("/dev/zero", path);
+    }
+    return false;
+}
+
+// Lays every file the game looks for, spoiled the same way. The rules file
+// holds `rules` unless it cannot be a plain file.
+bool spoilAssets(const QDir& dir, Spoil how, const QByteArray& rules) {
+    for (std::string_view name : kvint::kSoundFiles) {
+        if (!spoilFile(dir, kvint::ui::toQString(name), how)) {
+            return false;
+        }
+    }
+    switch (how) {
+    case Spoil::missing:
+    case Spoil::folder:
+    case Spoil::pipe:
+    case Spoil::endless:
+        return spoilFile(dir, "help.rls", how);
+    default:
+        return write(dir.filePath("help.rls"), rules);
+    }
+}
+
+} // namespace
+
+class HostileFilesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // The window remembers its zoom and place; never in the user's settings.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void soundFilesThatNeverEndReadAsMissing();
+    void gameGoesOn_data();
+    void gameGoesOn();
+};
+
+void HostileFilesTest::soundFilesThatNeverEndReadAsMissing() {
+    QTemporaryDir tmp;
+    const QDir dir(tmp.path());
+    QVERIFY(spoilFile(dir, "pipe.wav", Spoil::pipe));
+    QVERIFY(spoilFile(dir, "zero.wav", Spoil::endless));
+    QVERIFY(write(dir.filePath("huge.wav"),
+                  kvint::test::silentWav(quint32(kvint::ui::kSoundFileLimit))));
+    QVERIFY(write(dir.filePath("second.wav"), kvint::test::silentWav(8000)));
+    QVERIFY(QFile::link(dir.filePath("second.wav"), dir.filePath("link.wav")));
+
+    for (const char* name : {"pipe.wav", "zero.wav", "huge.wav"}) {
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY2(!kvint::ui::soundLength(dir.filePath(name)), name);
+        QVERIFY2(clock.elapsed() < 1000, name);
+    }
+    // A link to a real sound is followed.
+    QCOMPARE(kvint::ui::soundLength(dir.filePath("link.wav")), std::chrono::milliseconds(1000));
+}
+
+void HostileFilesTest::gameGoesOn_data() {
+    QTest::addColumn<int>("spoil");
+    QTest::addColumn<QByteArray>("rules");
+    QTest::addColumn<QString>("rulesStart");
+    const QString unreadable = "Не удалось";
+    QTest::newRow("missing") << int(Spoil::missing) << QByteArray() << unreadable;
+    QTest::newRow("empty") << int(Spoil::empty) << QByteArray() << QString();
+    QTest::newRow("truncated") << int(Spoil::truncated) << QByteArray("\xEF\xBB") << "п»";
+    QTest::newRow("not a wav, invalid bytes")
+        << int(Spoil::notWav) << QByteArray("\xFF\xFE\x00\x01\r\n\x98", 7) << "яю";
+    QTest::newRow("folder") << int(Spoil::folder) << QByteArray() << unreadable;
+    QTest::newRow("named pipes") << int(Spoil::pipe) << QByteArray() << unreadable;
+    QTest::newRow("links to an endless device")
+        << int(Spoil::endless) << QByteArray() << unreadable;
+    QTest::newRow("tens of megabytes of lines")
+        << int(Spoil::empty) << QByteArray("Строка правил номер такая-то.\r\n").repeated(600000)
+        << "Строка";
+    QTest::newRow("tens of megabytes")
+        << int(Spoil::empty) << QByteArray(30 * 1024 * 1024, 'a') << "aaaa";
+}
+
+void HostileFilesTest::gameGoesOn() {
+    QFETCH(int, spoil);
+    QFETCH(QByteArray, rules);
+    QFETCH(QString, rulesStart);
+    QTemporaryDir assets;
+    QVERIFY(spoilAssets(QDir(assets.path()), Spoil(spoil), rules));
+
+    Form1 w(assets.path());
+    w.show();
+    QCoreApplication::processEvents(); // the window loads every sound once it is up
+    kvint::test::ModalAnswers answers;
+    answers.type("Игрок");
+    QTest::mouseClick(w.widget(Ctl::Command7), Qt::LeftButton);
+    QVERIFY(answers.allAnswered());
+    QVERIFY(!w.game().controls()[Ctl::Text1].text.empty()); // rolled
+
+    QTest::mouseClick(w.widget(Ctl::Text1), Qt::LeftButton); // holding.wav, waited for
+    QVERIFY(w.widget(Ctl::Text1)->isHidden());
+    QTest::mouseClick(w.widget(Ctl::Command1), Qt::LeftButton); // dice01.wav, waited for
+    QVERIFY(!w.widget(Ctl::Text1)->isHidden());
+    QCOMPARE(w.game().state().brosnum, 2);
+
+    QElapsedTimer opening;
+    opening.start();
+    w.action(Ctl::pravila)->trigger();
+    QVERIFY2(opening.elapsed() < 5000, "the rules window froze"); // took 45 s with a 1 MiB line
+    QVERIFY(w.rulesWindow() != nullptr && w.rulesWindow()->isVisible());
+    const QString shown = w.rulesWindow()->textBox().toPlainText();
+    QVERIFY2(shown.startsWith(rulesStart), qPrintable(shown.left(40)));
+    QVERIFY(shown.size() < 2 * 1024 * 1024); // a huge file is cut short, not loaded whole
+    QTest::mouseClick(&w.rulesWindow()->closeButton(), Qt::LeftButton);
+    QVERIFY(!w.rulesWindow()->isVisible());
+    QVERIFY(w.isVisible());
+    QCOMPARE(answers.unexpected, 0);
+}
+
+QTEST_MAIN(HostileFilesTest)
+#include "hostile_files_test.moc"

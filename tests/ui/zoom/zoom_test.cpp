@@ -1,0 +1,217 @@
+#include "modal_answers.h"
+#include "ui/window/form1.h"
+#include "ui/window/layout.h"
+#include "ui/window/window_settings.h"
+#include "view_menu.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+using kvint::Ctl;
+using kvint::ui::Form1;
+
+namespace {
+
+constexpr std::size_t kFirst = static_cast<std::size_t>(Ctl::Label1);
+constexpr std::size_t kLast = static_cast<std::size_t>(Ctl::Check3);
+
+bool near(int pixels, int twips, double factor) {
+    return std::abs(pixels - twips * factor / 15) <= 1.0;
+}
+
+// Within one pixel of the twips place times the factor, edge by edge.
+bool placedAt(const QRect& shown, const QRect& twips, double factor) {
+    return near(shown.left(), twips.left(), factor) && near(shown.top(), twips.top(), factor) &&
+           near(shown.x() + shown.width(), twips.x() + twips.width(), factor) &&
+           near(shown.y() + shown.height(), twips.y() + twips.height(), factor);
+}
+
+bool overlap(int a0, int a1, int b0, int b1) {
+    return a0 < b1 && b0 < a1;
+}
+
+// The pairs of controls that touch side by side or one above the other.
+std::vector<std::pair<Ctl, Ctl>> touchingPairs() {
+    std::vector<std::pair<Ctl, Ctl>> pairs;
+    for (auto a = kFirst; a <= kLast; ++a) {
+        for (auto b = kFirst; b <= kLast; ++b) {
+            const auto ra = kvint::ui::placeOf(static_cast<Ctl>(a));
+            const auto rb = kvint::ui::placeOf(static_cast<Ctl>(b));
+            const bool sideBySide = ra->x() + ra->width() == rb->x() &&
+                                    overlap(ra->y(), ra->bottom(), rb->y(), rb->bottom());
+            const bool stacked = ra->y() + ra->height() == rb->y() &&
+                                 overlap(ra->x(), ra->right(), rb->x(), rb->right());
+            if (sideBySide || stacked) {
+                pairs.emplace_back(static_cast<Ctl>(a), static_cast<Ctl>(b));
+            }
+        }
+    }
+    return pairs;
+}
+
+using kvint::test::viewItem;
+
+} // namespace
+
+class ZoomTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() {
+        assets_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(assets_->isValid());
+        kvint::ui::windowSettings().clear();
+    }
+    void cleanup() { assets_.reset(); }
+
+    void controlsScaleWithTheirEdgesRounded();
+    void zoomKeysStepAndAreRemembered();
+    void resizedWindowFitsItsContent();
+    void inputBoxFitsTheScreenAtDoubleSize();
+    void keyboardStartsOnEntryAndEnterPresses();
+
+  private:
+    std::unique_ptr<QTemporaryDir> assets_;
+};
+
+void ZoomTest::controlsScaleWithTheirEdgesRounded() {
+    const auto touching = touchingPairs();
+    QVERIFY(touching.size() > 20); // the score sheet is made of them
+    for (int percent : {125, 250}) {
+        Form1 w(assets_->path());
+        w.setZoom(percent);
+        const double factor = percent / 100.0;
+        QCOMPARE(w.centralWidget()->size(),
+                 QSize(static_cast<int>(std::ceil(312 * factor)),
+                       static_cast<int>(std::ceil(229 * factor - 1e-9))));
+        for (auto c = kFirst; c <= kLast; ++c) {
+            const auto id = static_cast<Ctl>(c);
+            QVERIFY2(placedAt(w.widget(id)->geometry(), *kvint::ui::placeOf(id), factor),
+                     kvint::controlName(id).data());
+        }
+        for (const auto& [a, b] : touching) {
+            const QRect ra = w.widget(a)->geometry();
+            const QRect rb = w.widget(b)->geometry();
+            QVERIFY2(ra.x() + ra.width() == rb.x() || ra.y() + ra.height() == rb.y(),
+                     kvint::controlName(a).data());
+        }
+
+        w.action(Ctl::pravila)->trigger();
+        kvint::ui::Form2* rules = w.rulesWindow();
+        QVERIFY(rules->isVisible());
+        const QRect button = rules->closeButton().geometry();
+        QVERIFY(placedAt(button, *kvint::ui::placeOf(Ctl::Form2_Command1), factor));
+        QVERIFY(
+            rules->rect().contains(button.translated(rules->closeButton().parentWidget()->pos())));
+        // Over the main window, centred on it up to the frame's few pixels.
+        QVERIFY((rules->frameGeometry().center() - w.frameGeometry().center()).manhattanLength() <=
+                6);
+        QTest::mouseClick(&rules->closeButton(), Qt::LeftButton);
+        QVERIFY(w.isVisible());
+    }
+}
+
+void ZoomTest::zoomKeysStepAndAreRemembered() {
+    {
+        Form1 w(assets_->path());
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        // A first start keeps the window within half the screen's height.
+        QVERIFY(w.height() * 2 <= w.screen()->availableGeometry().height());
+        w.setZoom(100);
+        QTest::keyClick(&w, Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(w.zoom(), 125);
+        QTest::keyClick(&w, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(w.zoom(), 150);
+        QTest::keyClick(&w, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(w.zoom(), 125);
+        QTest::keyClick(&w, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(w.zoom(), 100);
+        QTest::keyClick(&w, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(w.zoom(), 100); // nothing below the smallest step
+        w.setZoom(175);
+        w.move(40, 30);
+        QVERIFY(w.close());
+    }
+    Form1 again(assets_->path());
+    QCOMPARE(again.zoom(), 175);
+    QCOMPARE(again.pos(), QPoint(40, 30));
+}
+
+void ZoomTest::resizedWindowFitsItsContent() {
+    Form1 w(assets_->path());
+    w.setZoom(100);
+    const QSize extra = w.size() - w.centralWidget()->size();
+    w.resize(QSize(624 + 100, 458) + extra); // wider than twice the design
+    QWidget* sheet = w.centralWidget();
+    QCOMPARE(sheet->size(), QSize(724, 458));
+    // Twice the size, kept in proportion and centred across the width.
+    const QRect label7 = w.widget(Ctl::Label7)->geometry();
+    QCOMPARE(label7.topLeft(), QPoint(50, 0));
+    QVERIFY(placedAt(w.widget(Ctl::Text6)->geometry().translated(-50, 0),
+                     *kvint::ui::placeOf(Ctl::Text6), 2.0));
+    QCOMPARE(sheet->palette().color(sheet->backgroundRole()), QColor(128, 128, 128));
+    // "Крупнее" goes on from the size shown, not from the last step.
+    viewItem(w, "Крупнее")->trigger();
+    QCOMPARE(w.zoom(), 250);
+    QCOMPARE(sheet->size(), QSize(780, 573));
+}
+
+void ZoomTest::inputBoxFitsTheScreenAtDoubleSize() {
+    Form1 w(assets_->path());
+    w.setZoom(200);
+    {
+        kvint::test::ModalAnswers name;
+        name.type("Вася");
+        QTest::mouseClick(w.widget(Ctl::Command7), Qt::LeftButton);
+    }
+    kvint::test::ModalAnswers answers;
+    answers.then([&w](QWidget& box) {
+        const int screenWidth = std::min(1024, box.screen()->availableGeometry().width());
+        QVERIFY(box.width() <= screenWidth * 2 / 3);
+        QCOMPARE(box.font(), w.font()); // the box grows with the window
+        auto* label = box.findChild<QLabel*>();
+        QVERIFY(label->wordWrap());
+        QVERIFY(box.fontMetrics().horizontalAdvance(box.windowTitle()) < box.width());
+        for (auto* button : box.findChildren<QPushButton*>()) {
+            QVERIFY(box.rect().contains(button->geometry()));
+        }
+        dynamic_cast<QInputDialog&>(box).reject();
+    });
+    QTest::mouseClick(w.widget(Ctl::Command2), Qt::LeftButton); // asks for the category
+    QVERIFY(answers.allAnswered()); // a refusal may follow the cancelled box
+}
+
+void ZoomTest::keyboardStartsOnEntryAndEnterPresses() {
+    Form1 w(assets_->path());
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(QApplication::focusWidget(), w.widget(Ctl::Command7));
+    {
+        kvint::test::ModalAnswers answers;
+        answers.type("Вася");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(answers.allAnswered());
+    }
+    QVERIFY(w.widget(Ctl::Text1)->isVisible());
+    // Against the computer the player's own name is bold while the game runs.
+    QVERIFY(w.widget(Ctl::Label8)->font().bold());
+    QVERIFY(!w.widget(Ctl::Label32)->font().bold());
+
+    w.widget(Ctl::Command3)->setFocus();
+    QTest::keyClick(w.widget(Ctl::Command3), Qt::Key_Enter); // passes: the computer plays
+    QVERIFY(w.widget(Ctl::Command4)->isVisible());
+    QVERIFY(w.widget(Ctl::Label8)->font().bold());
+}
+
+QTEST_MAIN(ZoomTest)
+#include "zoom_test.moc"

@@ -1,0 +1,36 @@
+#include "ui/app/app_info.h"
+#include "ui/app/asset_dirs.h"
+#include "ui/app/command_line.h"
+#include "ui/app/language.h"
+#include "ui/window/form1.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLocale>
+#include <QTranslator>
+
+int main(int argc, char* argv[]) {
+    const auto line = kvint::ui::answerCommandLine(argc, argv);
+    if (line.exitStatus) {
+        return *line.exitStatus;
+    }
+    QApplication app(argc, argv);
+    const kvint::Language lang =
+        line.language.value_or(kvint::ui::desktopLanguage(QLocale::system().uiLanguages()));
+    QTranslator qtTexts;
+    if (kvint::ui::loadQtTranslation(qtTexts, lang)) {
+        QApplication::installTranslator(&qtTexts);
+    }
+    QApplication::setApplicationName("kvint");
+    QApplication::setApplicationVersion(kvint::ui::kAppVersion);
+    QGuiApplication::setDesktopFileName(kvint::ui::kAppId);
+    QApplication::setWindowIcon(QIcon::fromTheme(kvint::ui::kAppId, QIcon(":/icons/kvint.png")));
+    // The game decides when the run ends; hiding the main window for the
+    // rules must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    kvint::ui::Form1 window(kvint::ui::assetsFolder(QCoreApplication::applicationDirPath()), lang);
+    QObject::connect(&window, &kvint::ui::Form1::programEnded, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    return QApplication::exec();
+}

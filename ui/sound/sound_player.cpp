@@ -1,0 +1,75 @@
+#include "ui/sound/sound_player.h"
+
+#include "ui/common/qstring_conv.h"
+#include "ui/sound/sound_file.h"
+
+#include <QMediaDevices>
+#include <QUrl>
+
+#include <utility>
+
+namespace kvint::ui {
+
+SoundPlayer::SoundPlayer(const QDir& folder, std::optional<Pacing> pacing)
+    : folder_(folder), pacing_(std::move(pacing)) {}
+
+bool SoundPlayer::haveOutput() {
+    if (!haveOutput_) {
+        haveOutput_ = !QMediaDevices::audioOutputs().isEmpty();
+    }
+    return *haveOutput_;
+}
+
+SoundPlayer::Sound& SoundPlayer::load(const QString& name) {
+    if (const auto found = sounds_.find(name); found != sounds_.end()) {
+        return found->second;
+    }
+    Sound& sound = sounds_[name];
+    const QString path = folder_.filePath(name);
+    sound.length = soundLength(path);
+    if (!sound.length || !haveOutput()) {
+        return sound;
+    }
+    sound.effect = std::make_unique<QSoundEffect>();
+    sound.effect->setSource(QUrl::fromLocalFile(path));
+    return sound;
+}
+
+void SoundPlayer::preload() {
+    for (std::string_view file : kSoundFiles) {
+        load(toQString(file));
+    }
+}
+
+void SoundPlayer::stop() {
+    if (playing_ != nullptr) {
+        playing_->stop();
+        playing_ = nullptr;
+    }
+}
+
+void SoundPlayer::setSoundOn(bool on) {
+    soundOn_ = on;
+    if (!on) {
+        stop();
+    }
+}
+
+void SoundPlayer::play(std::string_view file, Wait wait) {
+    Sound& sound = load(toQString(file));
+    if (!sound.length) {
+        return;
+    }
+    const bool waits = wait != Wait::none && pacing_;
+    const SteadyTime start = waits ? pacing_->now() : SteadyTime{};
+    if (soundOn_ && sound.effect) {
+        stop();
+        playing_ = sound.effect.get();
+        playing_->play();
+    }
+    if (waits) {
+        waitOut(*pacing_, start, *sound.length);
+    }
+}
+
+} // namespace kvint::ui

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "game/platform.h"
+#include "ui/sound/sound_wait.h"
+
+#include <QDir>
+// QSoundEffect in Qt 6.4 needs QAudioDevice complete but does not include it.
+#include <QAudioDevice>
+#include <QSoundEffect>
+
+#include <chrono>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+namespace kvint::ui {
+
+// Plays the game's WAV files from one folder. Each file is read once; a file
+// that is missing or is not a WAV we can measure is passed over in silence.
+// A waited sound holds the game for the file's own length, heard or not:
+// with the sound switched off or no audio device the wait is silent, so the
+// computer's turn unfolds at the same pace. Qt reports the end of a sound
+// seconds late, so the wait goes by the clock alone.
+class SoundPlayer {
+  public:
+    // Without pacing a waited sound returns at once, as a test wants.
+    explicit SoundPlayer(const QDir& folder, std::optional<Pacing> pacing = realPacing());
+
+    // Loads every sound ahead of its first use; call once the window is up.
+    void preload();
+    void play(std::string_view file, Wait wait);
+    void stop();
+
+    void setSoundOn(bool on);
+    [[nodiscard]] bool soundOn() const { return soundOn_; }
+    void setPacing(std::optional<Pacing> pacing) { pacing_ = std::move(pacing); }
+
+  private:
+    struct Sound {
+        std::optional<std::chrono::milliseconds> length; // none when the file cannot be played
+        std::unique_ptr<QSoundEffect> effect;            // none without an audio device
+    };
+
+    bool haveOutput();
+    Sound& load(const QString& name);
+
+    QDir folder_;
+    std::optional<Pacing> pacing_;
+    bool soundOn_ = true;
+    std::optional<bool> haveOutput_;
+    std::map<QString, Sound> sounds_;
+    QSoundEffect* playing_ = nullptr;
+};
+
+} // namespace kvint::ui

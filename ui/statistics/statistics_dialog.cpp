@@ -1,0 +1,100 @@
+#include "ui/statistics/statistics_dialog.h"
+
+#include "ui/common/qstring_conv.h"
+
+#include <QHeaderView>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <array>
+#include <memory>
+
+namespace kvint::ui {
+namespace {
+
+constexpr std::array kRowNames = {Msg::novice, Msg::master, Msg::pro, Msg::twoPlayersRow};
+constexpr std::array kColumnNames = {
+    Msg::gamesColumn,      Msg::wonColumn,           Msg::lostColumn,    Msg::drawnColumn,
+    Msg::bestMarginColumn, Msg::averageMarginColumn, Msg::lastGameColumn};
+
+QStringList names(Language lang, const auto& list) {
+    QStringList out;
+    for (const Msg name : list) {
+        out << textOf(lang, name);
+    }
+    return out;
+}
+
+QStringList cells(Language lang, const Tally& t) {
+    if (t.played == 0) {
+        return {QStringLiteral("0"), {}, {}, {}, {}, {}, {}};
+    }
+    const QLocale locale(lang == Language::en ? QLocale::English : QLocale::Russian);
+    return {QString::number(t.played),
+            QString::number(t.won),
+            QString::number(t.lost),
+            QString::number(t.drawn),
+            QString::number(t.best),
+            locale.toString(t.averageMargin(), 'f', 1),
+            locale.toString(t.last, QLocale::ShortFormat)};
+}
+
+} // namespace
+
+StatisticsDialog::StatisticsDialog(StatisticsStore& store, QWidget* parent, Language lang)
+    : QDialog(parent), store_(store), lang_(lang), layout_(this),
+      table_(kRowNames.size(), kColumnNames.size()),
+      explanation_(textOf(lang, Msg::statisticsExplanation)) {
+    setWindowTitle(textOf(lang, Msg::statisticsTitle));
+    table_.setVerticalHeaderLabels(names(lang, kRowNames));
+    table_.setHorizontalHeaderLabels(names(lang, kColumnNames));
+    table_.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_.setSelectionMode(QAbstractItemView::NoSelection);
+    fill(); // reads the file, which may leave a notice
+
+    const QString text = store_.takeNotice();
+    notice_.setText(text);
+    notice_.setWordWrap(true);
+    notice_.setVisible(!text.isEmpty());
+    explanation_.setWordWrap(true);
+
+    QPushButton* clear =
+        buttons_.addButton(textOf(lang, Msg::clearButton), QDialogButtonBox::ResetRole);
+    QPushButton* close = buttons_.addButton(textOf(lang, Msg::close), QDialogButtonBox::RejectRole);
+    connect(clear, &QPushButton::clicked, this, &StatisticsDialog::askToClear);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    layout_.addWidget(&notice_);
+    layout_.addWidget(&table_);
+    layout_.addWidget(&explanation_);
+    layout_.addWidget(&buttons_);
+    table_.resizeColumnsToContents();
+}
+
+void StatisticsDialog::fill() {
+    const Statistics& figures = store_.figures();
+    for (int row = 0; row < table_.rowCount(); ++row) {
+        const QStringList values = cells(lang_, figures.rows.at(static_cast<std::size_t>(row)));
+        for (int column = 0; column < values.size(); ++column) {
+            auto item = std::make_unique<QTableWidgetItem>(values.at(column));
+            item->setTextAlignment(Qt::AlignCenter);
+            table_.setItem(row, column, item.release());
+        }
+    }
+}
+
+void StatisticsDialog::askToClear() {
+    QMessageBox box(QMessageBox::Question, textOf(lang_, Msg::statisticsTitle),
+                    textOf(lang_, Msg::clearQuestion), QMessageBox::Yes | QMessageBox::No, this);
+    box.button(QMessageBox::Yes)->setText(textOf(lang_, Msg::yes));
+    box.button(QMessageBox::No)->setText(textOf(lang_, Msg::no));
+    box.setDefaultButton(QMessageBox::No);
+    if (box.exec() != QMessageBox::Yes) {
+        return;
+    }
+    store_.clear();
+    fill();
+}
+
+} // namespace kvint::ui

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "game/game.h"
+#include "ui/platform/platform_host.h"
+#include "ui/platform/qt_platform.h"
+#include "ui/window/form2.h"
+#include "ui/window/previews.h"
+#include "ui/zoom/zoom.h"
+#include "ui/zoom/zoom_stage.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace kvint::ui {
+
+// The main window: every control of the game at its designed place, the
+// menu bar, and the routing of the user's events to the game. The widgets
+// hold no state of their own that matters; after each event sync() copies
+// the game's control model onto them.
+class Form1 : public QMainWindow, public PlatformHost {
+    Q_OBJECT
+  public:
+    explicit Form1(const QString& assetsFolder, Language lang = Language::ru);
+    ~Form1() override;
+
+    // Mirrors the whole model onto both windows, shows and hides them, and
+    // places any keyboard focus the game asked for.
+    void sync() override;
+
+    [[nodiscard]] bool ended() const override { return game_.ended(); }
+    [[nodiscard]] QWidget* dialogParent() override;
+    void requestFocus(Ctl c) override { pendingFocus_ = c; }
+    void repaintSurface() override;
+    void shutDown() override;
+
+    Game& game() { return game_; }
+    QtPlatform& platform() { return platform_; }
+    // The widget of a control of either window (null for menus, or for the
+    // rules window before it first opens), and the action of a menu or item.
+    [[nodiscard]] QWidget* widget(Ctl c);
+    [[nodiscard]] QAction* action(Ctl c) const;
+    [[nodiscard]] Form2* rulesWindow() { return form2_.get(); }
+
+    // The zoom step in percent; the window takes the size of the step.
+    void setZoom(int percent);
+    [[nodiscard]] int zoom() const { return zoom_; }
+
+  signals:
+    // The game has ended the program; the application should quit.
+    void programEnded();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls();
+    void buildMenus();
+    void buildViewMenu();
+    void addZoomItems(QMenu& view);
+    void restoreZoomAndPlace();
+    void saveZoomAndPlace();
+    void showStatistics();
+    void route(Ctl c);
+    void routeKey(Ctl die, std::uint16_t code);
+    void writeByDoubleClick(const QObject* cellLabel);
+    void mirrorControl(Ctl c);
+    void mirrorAction(Ctl c);
+    void mirrorWindows();
+    void showRules();
+    void markWhoseTurn();
+    void applyFocus();
+
+    QtPlatform platform_;
+    Game game_;
+    // Child widgets belong to their Qt parent; these only point at them.
+    ZoomStage* surface_;
+    std::array<QWidget*, kControlCount> widgets_{};
+    std::array<QAction*, kControlCount> actions_{};
+    std::array<int, kControlCount> shownBack_{};
+    // A window of its own: a Qt parent would tie it to the main window it
+    // stands in for, so it has none and this is its only owner.
+    std::unique_ptr<Form2> form2_;
+    std::optional<Ctl> pendingFocus_;
+    DoubleClickWatch cellClicks_;
+    int zoom_ = kZoomSteps.front();
+    // Where the main window stood before the rules window took its place.
+    std::optional<QPoint> placeBeforeRules_;
+};
+
+} // namespace kvint::ui

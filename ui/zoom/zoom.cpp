@@ -1,0 +1,84 @@
+#include "ui/zoom/zoom.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace kvint::ui {
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+// A factor read back from a size may differ from its step in the last digits.
+constexpr double kSlack = 1e-6;
+
+int edge(int twipValue, double factor) {
+    return static_cast<int>(std::lround(twipValue * factor / kTwipsPerPixel));
+}
+
+int ceilPixels(int twipValue, double factor) {
+    return static_cast<int>(std::ceil(twipValue * factor / kTwipsPerPixel - kSlack));
+}
+
+} // namespace
+
+QRect scaledRect(const QRect& twipsRect, double factor) {
+    const int left = edge(twipsRect.x(), factor);
+    const int top = edge(twipsRect.y(), factor);
+    const int right = edge(twipsRect.x() + twipsRect.width(), factor);
+    const int bottom = edge(twipsRect.y() + twipsRect.height(), factor);
+    return {left, top, right - left, bottom - top};
+}
+
+QSize scaledSize(const QSize& twipsSize, double factor) {
+    return {ceilPixels(twipsSize.width(), factor), ceilPixels(twipsSize.height(), factor)};
+}
+
+double fitFactor(const QSize& area, const QSize& twipsSize) {
+    return std::min(area.width() * kTwipsPerPixel / twipsSize.width(),
+                    area.height() * kTwipsPerPixel / twipsSize.height());
+}
+
+int stepAbove(double factor) {
+    for (int step : kZoomSteps) {
+        if (step > factor * 100 + kSlack) {
+            return step;
+        }
+    }
+    return kZoomSteps.back();
+}
+
+int stepBelow(double factor) {
+    for (auto it = kZoomSteps.rbegin(); it != kZoomSteps.rend(); ++it) {
+        if (*it < factor * 100 - kSlack) {
+            return *it;
+        }
+    }
+    return kZoomSteps.front();
+}
+
+int nearestStep(int percent) {
+    return *std::min_element(kZoomSteps.begin(), kZoomSteps.end(), [percent](int a, int b) {
+        return std::abs(a - percent) < std::abs(b - percent);
+    });
+}
+
+int firstStep(int heightAt100, int availableHeight) {
+    int chosen = kZoomSteps.front();
+    for (int step : kZoomSteps) {
+        if (heightAt100 * step <= availableHeight * 50) {
+            chosen = step;
+        }
+    }
+    return chosen;
+}
+
+QFont scaledFont(QFont font, double factor) {
+    if (font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * factor))));
+    } else {
+        font.setPointSizeF(font.pointSizeF() * factor);
+    }
+    return font;
+}
+
+} // namespace kvint::ui
