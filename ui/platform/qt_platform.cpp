@@ -30,7 +30,7 @@ void followParent(QDialog& box, const QWidget* parent) {
 }
 
 // Wide enough for its whole caption in the title bar.
-int captionWidth(const QDialog& box) {
+int titleBarWidth(const QDialog& box) {
     return box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarExtra;
 }
 
@@ -43,7 +43,7 @@ void sizeMessageBox(QMessageBox& box) {
     // The box sizes itself when shown and keeps its text within the screen;
     // a spacer across its grid keeps the caption whole.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-        grid->addItem(new QSpacerItem(std::min(captionWidth(box), widestBox(box)), 0),
+        grid->addItem(new QSpacerItem(std::min(titleBarWidth(box), widestBox(box)), 0),
                       grid->rowCount(), 0, 1, grid->columnCount());
     }
 }
@@ -53,7 +53,7 @@ void sizeInputBox(QInputDialog& dialog) {
         label->setWordWrap(true);
     }
     const int widest = widestBox(dialog);
-    dialog.setMinimumWidth(std::min(captionWidth(dialog), widest));
+    dialog.setMinimumWidth(std::min(titleBarWidth(dialog), widest));
     dialog.setMaximumWidth(widest);
 }
 

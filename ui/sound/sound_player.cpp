@@ -20,11 +20,11 @@ bool SoundPlayer::haveOutput() {
     return *haveOutput_;
 }
 
-SoundPlayer::Sound& SoundPlayer::load(const QString& name) {
+SoundPlayer::LoadedSound& SoundPlayer::load(const QString& name) {
     if (const auto found = sounds_.find(name); found != sounds_.end()) {
         return found->second;
     }
-    Sound& sound = sounds_[name];
+    LoadedSound& sound = sounds_[name];
     const QString path = folder_.filePath(name);
     sound.length = soundLength(path);
     if (!sound.length || !haveOutput()) {
@@ -56,7 +56,7 @@ void SoundPlayer::setSoundOn(bool on) {
 }
 
 void SoundPlayer::play(std::string_view file, Wait wait) {
-    Sound& sound = load(toQString(file));
+    LoadedSound& sound = load(toQString(file));
     if (!sound.length) {
         return;
     }

@@ -38,19 +38,19 @@ class SoundPlayer {
     void setPacing(std::optional<Pacing> pacing) { pacing_ = std::move(pacing); }
 
   private:
-    struct Sound {
+    struct LoadedSound {
         std::optional<std::chrono::milliseconds> length; // none when the file cannot be played
         std::unique_ptr<QSoundEffect> effect;            // none without an audio device
     };
 
     bool haveOutput();
-    Sound& load(const QString& name);
+    LoadedSound& load(const QString& name);
 
     QDir folder_;
     std::optional<Pacing> pacing_;
     bool soundOn_ = true;
     std::optional<bool> haveOutput_;
-    std::map<QString, Sound> sounds_;
+    std::map<QString, LoadedSound> sounds_;
     QSoundEffect* playing_ = nullptr;
 };
 
