@@ -148,6 +148,11 @@ constexpr std::array<Entry, kMsgCount> kCatalogue = {{
     {Msg::statisticsKept, "Прежний файл сохранён как {0}.", "The old file was kept as {0}."},
     {Msg::statisticsReplaced, "Прежний файл {0} будет заменён.",
      "The old file {0} will be replaced."},
+    {Msg::statisticsNotSaved,
+     "Не удалось записать статистику в {0}. Она хранится в памяти и будет записана после "
+     "следующей игры.",
+     "The statistics could not be written to {0}. They are kept in memory and will be written "
+     "after the next game."},
 
     {Msg::spokenYou, "Вы", "You"},
     {Msg::spokenComputer, "Компьютер", "Computer"},

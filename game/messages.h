@@ -113,6 +113,7 @@ enum class Msg : unsigned char {
     statisticsTooNew,
     statisticsKept,
     statisticsReplaced,
+    statisticsNotSaved,
     // What a screen reader says.
     spokenYou,
     spokenComputer,

@@ -164,6 +164,8 @@ void QtPlatform::preloadSounds() {
     }
 }
 
+// A figure that cannot be written stays in memory, and the store keeps a
+// notice for the statistics dialog: the game goes on either way.
 void QtPlatform::gameEnded(const GameResult& result) {
     statistics_.record(result, QDate::currentDate());
 }

@@ -52,11 +52,7 @@ StatisticsDialog::StatisticsDialog(StatisticsStore& store, QWidget* parent, Lang
     table_.setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_.setSelectionMode(QAbstractItemView::NoSelection);
     fill(); // reads the file, which may leave a notice
-
-    const QString text = store_.takeNotice();
-    notice_.setText(text);
     notice_.setWordWrap(true);
-    notice_.setVisible(!text.isEmpty());
     explanation_.setWordWrap(true);
 
     QPushButton* clear =
@@ -69,6 +65,7 @@ StatisticsDialog::StatisticsDialog(StatisticsStore& store, QWidget* parent, Lang
     layout_.addWidget(&table_);
     layout_.addWidget(&explanation_);
     layout_.addWidget(&buttons_);
+    showNotice();
     table_.resizeColumnsToContents();
 }
 
@@ -95,6 +92,15 @@ void StatisticsDialog::askToClear() {
     }
     store_.clear();
     fill();
+    showNotice();
+}
+
+// A notice already on view stays until a new one takes its place.
+void StatisticsDialog::showNotice() {
+    if (const QString text = store_.takeNotice(); !text.isEmpty()) {
+        notice_.setText(text);
+    }
+    notice_.setVisible(!notice_.text().isEmpty());
 }
 
 } // namespace kvint::ui

@@ -11,7 +11,8 @@
 namespace kvint::ui {
 
 // "Статистика": the table of finished games, a note when the file had to be
-// set aside, and a button that clears the figures after asking.
+// set aside or could not be written, and a button that clears the figures
+// after asking.
 class StatisticsDialog : public QDialog {
     Q_OBJECT
   public:
@@ -23,6 +24,7 @@ class StatisticsDialog : public QDialog {
   private:
     void fill();
     void askToClear();
+    void showNotice();
 
     StatisticsStore& store_;
     Language lang_;

@@ -41,7 +41,12 @@ bool StatisticsStore::clear() {
 }
 
 QString StatisticsStore::takeNotice() {
-    return std::exchange(notice_, {});
+    QString notice = std::exchange(notice_, {});
+    if (std::exchange(unsaved_, false)) {
+        notice += (notice.isEmpty() ? QString() : QStringLiteral("\n")) +
+                  textOf(lang_, Msg::statisticsNotSaved, {toStdString(file_)});
+    }
+    return notice;
 }
 
 void StatisticsStore::load() {
@@ -78,6 +83,11 @@ void StatisticsStore::setAside(Msg why) {
 }
 
 bool StatisticsStore::save() {
+    unsaved_ = !write();
+    return !unsaved_;
+}
+
+bool StatisticsStore::write() {
     if (!QDir().mkpath(QFileInfo(file_).absolutePath())) {
         return false;
     }

@@ -13,7 +13,8 @@ namespace kvint::ui {
 // rewritten whole after every change through QSaveFile, so a crash or a full
 // disk leaves the previous file, never half of one. A file that cannot be
 // read, is damaged or comes from a later version is moved aside under a
-// dated name and the count starts afresh; notice() says so until taken.
+// dated name and the count starts afresh; takeNotice() says so until taken.
+// A write that fails is told the same way, once.
 class StatisticsStore {
   public:
     // Its notices come in lang.
@@ -25,18 +26,21 @@ class StatisticsStore {
     // False when the figures could not be written; they are kept in memory.
     bool record(const GameResult& result, const QDate& day);
     bool clear();
-    // What happened to an unreadable file, once; empty afterwards.
+    // What happened to an unreadable file and whether the figures could not
+    // be written, once; empty afterwards.
     QString takeNotice();
 
   private:
     void load();
     void setAside(Msg why);
     bool save();
+    bool write();
 
     QString file_;
     Language lang_;
     std::optional<Statistics> figures_;
     QString notice_;
+    bool unsaved_ = false; // the latest write failed
 };
 
 } // namespace kvint::ui

@@ -35,6 +35,15 @@ void write(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
+QPushButton* clearButton(StatisticsDialog& dialog) {
+    for (auto* b : dialog.findChildren<QPushButton*>()) {
+        if (b->text() == "Очистить") {
+            return b;
+        }
+    }
+    return nullptr;
+}
+
 QStringList setAside(const QDir& dir) {
     return dir.entryList({"statistics.json.damaged-*"}, QDir::AllEntries | QDir::NoDotAndDotDot);
 }
@@ -139,12 +148,7 @@ class StatisticsTest : public QObject {
         QCOMPARE(second.table().item(2, 0)->text(), "1");
         QCOMPARE(second.table().item(2, 4)->text(), "10");
         second.show();
-        QPushButton* clear = nullptr;
-        for (auto* b : second.findChildren<QPushButton*>()) {
-            if (b->text() == "Очистить") {
-                clear = b;
-            }
-        }
+        QPushButton* clear = clearButton(second);
         QVERIFY(clear != nullptr);
         kvint::test::ModalAnswers answers;
         answers.press(QMessageBox::No);
@@ -156,6 +160,36 @@ class StatisticsTest : public QObject {
         QCOMPARE(answers.unexpected, 0);
         QCOMPARE(second.table().item(2, 0)->text(), "0");
         QCOMPARE(StatisticsStore(file_).figures(), kvint::ui::Statistics{});
+    }
+
+    // Figures that cannot be written are told in the next dialog, once, and
+    // a clear that cannot be written in the dialog that tried it.
+    void aFailedWriteIsToldOnceInTheDialog() {
+        write(dir_->filePath("blocked"), "a file, not a folder");
+        const QString file = dir_->filePath("blocked/statistics.json");
+        StatisticsStore store(file);
+        QVERIFY(!store.record({0, 0, 10, 5}, kMonday));
+        QVERIFY(!store.record({0, 0, 10, 6}, kMonday));
+        StatisticsDialog first(store, nullptr);
+        QVERIFY(!first.notice().isHidden());
+        QCOMPARE(first.notice().text().count(file), 1);
+        QVERIFY(first.notice().text().startsWith("Не удалось записать статистику"));
+        StatisticsDialog second(store, nullptr);
+        QVERIFY(second.notice().isHidden());
+        QCOMPARE(second.table().item(1, 0)->text(), "2"); // kept in memory
+
+        second.show();
+        kvint::test::ModalAnswers answers;
+        answers.press(QMessageBox::Yes);
+        clearButton(second)->click();
+        QVERIFY(answers.allAnswered());
+        QVERIFY(!second.notice().isHidden());
+        QVERIFY(second.notice().text().contains(file));
+
+        StatisticsStore english(file, kvint::Language::en);
+        QVERIFY(!english.clear());
+        StatisticsDialog third(english, nullptr, kvint::Language::en);
+        QVERIFY(third.notice().text().startsWith("The statistics could not be written to " + file));
     }
 
     void theViewMenuStandsBeforeHelpFromTheStart() {
