@@ -76,6 +76,15 @@ constexpr std::array kDesign = {
 };
 // clang-format on
 
+constexpr std::array kGameMenuItems = {MenuItemDesign{Ctl::novaya, 2}, MenuItemDesign{Ctl::vihod}};
+constexpr std::array kScoreMenuItems = {
+    MenuItemDesign{Ctl::hod, 6}, MenuItemDesign{Ctl::mayschet, 4},
+    MenuItemDesign{Ctl::schetcomp, 5}, MenuItemDesign{Ctl::ochko, 3}};
+constexpr std::array kHelpMenuItems = {MenuItemDesign{Ctl::oprg}, MenuItemDesign{Ctl::pravila, 1}};
+constexpr std::array kMenus = {MenuDesign{Ctl::igra, kGameMenuItems},
+                               MenuDesign{Ctl::schet, kScoreMenuItems},
+                               MenuDesign{Ctl::pomosch, kHelpMenuItems}};
+
 } // namespace
 
 Controls::Controls(Language lang) {
@@ -129,13 +138,17 @@ Ctl windowOf(Ctl c) {
 }
 
 std::optional<Ctl> menuOf(Ctl item) {
-    if (kindOf(item) != Kind::menuItem) {
-        return std::nullopt;
+    for (const MenuDesign& m : kMenus) {
+        if (std::ranges::any_of(m.items,
+                                [item](const MenuItemDesign& i) { return i.item == item; })) {
+            return m.menu;
+        }
     }
-    if (item < Ctl::schet) {
-        return Ctl::igra;
-    }
-    return item < Ctl::pomosch ? Ctl::schet : Ctl::pomosch;
+    return std::nullopt;
+}
+
+std::span<const MenuDesign> gameMenus() {
+    return kMenus;
 }
 
 std::string_view controlName(Ctl c) {

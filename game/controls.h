@@ -131,4 +131,20 @@ std::optional<Ctl> menuOf(Ctl item);
 std::string_view controlName(Ctl c);
 std::optional<Ctl> controlByName(std::string_view name);
 
+// An item of a game menu and the function key that triggers it: 1 for F1 and
+// so on, 0 for none.
+struct MenuItemDesign {
+    Ctl item;
+    int functionKey = 0;
+};
+
+// A menu of the game's menu bar and its items, top to bottom.
+struct MenuDesign {
+    Ctl menu;
+    std::span<const MenuItemDesign> items;
+};
+
+// The game's menus, left to right.
+std::span<const MenuDesign> gameMenus();
+
 } // namespace kvint
