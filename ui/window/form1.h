@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/game.h"
+#include "ui/common/settings.h"
 #include "ui/platform/platform_host.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/window/form2.h"
@@ -22,7 +23,10 @@ namespace kvint::ui {
 // The main window: every control of the game at its designed place, the
 // menu bar, and the routing of the user's events to the game. The widgets
 // hold no state of their own that matters; after each event sync() copies
-// the game's control model onto them.
+// the game's control model onto them. Its parts live in files of their own:
+// the widgets (form1_controls), the menus (form1_menus, form1_view_menu), the
+// mirroring (form1_mirror, form1_windows), the events (form1_events) and the
+// zoom and the remembered settings (form1_settings).
 class Form1 : public QMainWindow, public PlatformHost {
     Q_OBJECT
   public:
@@ -47,9 +51,10 @@ class Form1 : public QMainWindow, public PlatformHost {
     [[nodiscard]] QAction* action(Ctl c) const;
     [[nodiscard]] Form2* rulesWindow() { return form2_.get(); }
 
-    // The zoom step in percent; the window takes the size of the step.
+    // The zoom step in percent; the window takes the size of the step. It is
+    // remembered when the run ends.
     void setZoom(int percent);
-    [[nodiscard]] int zoom() const { return zoom_; }
+    [[nodiscard]] int zoom() const { return settings_.zoom.value_or(kZoomSteps.front()); }
 
   signals:
     // The game has ended the program; the application should quit.
@@ -62,9 +67,10 @@ class Form1 : public QMainWindow, public PlatformHost {
     void buildControls();
     void buildMenus();
     void buildViewMenu();
-    void addZoomItems(QMenu& view);
-    void restoreZoomAndPlace();
-    void saveZoomAndPlace();
+    void restoreSettings();
+    void rememberSettings();
+    void chooseZoom(int percent);
+    void switchSound(bool on);
     void showStatistics();
     void route(Ctl c);
     void routeKey(Ctl die, std::uint16_t code);
@@ -88,7 +94,9 @@ class Form1 : public QMainWindow, public PlatformHost {
     std::unique_ptr<Form2> form2_;
     std::optional<Ctl> pendingFocus_;
     DoubleClickWatch cellClicks_;
-    int zoom_ = kZoomSteps.front();
+    // Read once at start; written when the player changes a setting and
+    // when the run ends.
+    Settings settings_;
     // Where the main window stood before the rules window took its place.
     std::optional<QPoint> placeBeforeRules_;
 };

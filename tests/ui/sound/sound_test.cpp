@@ -1,8 +1,8 @@
 #include "silent_wav.h"
+#include "ui/common/settings.h"
 #include "ui/sound/sound_player.h"
 #include "ui/sound/sound_wait.h"
 #include "ui/window/form1.h"
-#include "ui/window/window_settings.h"
 #include "view_menu.h"
 
 #include <QAction>
@@ -146,7 +146,7 @@ void SoundTest::aWaitTakesTheFilesLengthHeardOrSilent() {
 }
 
 void SoundTest::theSoundSwitchIsRemembered() {
-    kvint::ui::windowSettings().clear();
+    kvint::ui::writeSettings({});
     QTemporaryDir assets;
     {
         kvint::ui::Form1 w(assets.path());

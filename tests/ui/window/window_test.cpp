@@ -1,6 +1,6 @@
 #include "modal_answers.h"
+#include "ui/common/settings.h"
 #include "ui/window/form1.h"
-#include "ui/window/window_settings.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -77,8 +77,9 @@ class WindowTest : public QObject {
         assets_ = std::make_unique<QTemporaryDir>();
         QVERIFY(assets_->isValid()); // no sound files in it: every sound is passed over
         // Every window opens at 100 %, wherever an earlier one was left.
-        kvint::ui::windowSettings().clear();
-        kvint::ui::windowSettings().setValue(kvint::ui::kZoomKey, 100);
+        kvint::ui::Settings at100;
+        at100.zoom = 100;
+        kvint::ui::writeSettings(at100);
     }
     void cleanup() { assets_.reset(); }
 

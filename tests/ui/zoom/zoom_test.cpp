@@ -1,7 +1,7 @@
 #include "modal_answers.h"
+#include "ui/common/settings.h"
 #include "ui/window/form1.h"
 #include "ui/window/layout.h"
-#include "ui/window/window_settings.h"
 #include "view_menu.h"
 
 #include <QLabel>
@@ -69,7 +69,7 @@ class ZoomTest : public QObject {
     void init() {
         assets_ = std::make_unique<QTemporaryDir>();
         QVERIFY(assets_->isValid());
-        kvint::ui::windowSettings().clear();
+        kvint::ui::writeSettings({});
     }
     void cleanup() { assets_.reset(); }
 
@@ -125,11 +125,14 @@ void ZoomTest::zoomKeysStepAndAreRemembered() {
         Form1 w(assets_->path());
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        // A first start keeps the window within half the screen's height.
+        // A first start keeps the window within half the screen's height,
+        // and opening writes nothing back.
         QVERIFY(w.height() * 2 <= w.screen()->availableGeometry().height());
+        QCOMPARE(kvint::ui::readSettings(), kvint::ui::Settings{});
         w.setZoom(100);
         QTest::keyClick(&w, Qt::Key_Equal, Qt::ControlModifier);
         QCOMPARE(w.zoom(), 125);
+        QCOMPARE(kvint::ui::readSettings().zoom, 125); // the player's choice, at once
         QTest::keyClick(&w, Qt::Key_Plus, Qt::ControlModifier);
         QCOMPARE(w.zoom(), 150);
         QTest::keyClick(&w, Qt::Key_Minus, Qt::ControlModifier);

@@ -1,0 +1,37 @@
+#include "game/categories.h"
+#include "ui/window/form1.h"
+
+#include <algorithm>
+
+namespace kvint::ui {
+
+void Form1::route(Ctl c) {
+    if (kindOf(c) == Kind::window) {
+        game_.closeWindow(c);
+    } else {
+        game_.click(c);
+    }
+    sync();
+}
+
+void Form1::routeKey(Ctl die, std::uint16_t code) {
+    game_.keyPress(die, code);
+    sync();
+}
+
+// A double click on a free category of the side that is writing presses
+// its entry button with the category's selector as the typed answer: the
+// game runs its own handler, with every sound, message and refusal.
+void Form1::writeByDoubleClick(const QObject* cellLabel) {
+    const auto* found = std::find(widgets_.begin(), widgets_.end(), cellLabel);
+    const auto cell = cellOf(static_cast<Ctl>(found - widgets_.begin()));
+    if (game_.ended() || !cell) {
+        return;
+    }
+    if (const auto button = writeButtonFor(game_, *cell)) {
+        platform_.answerFirstInput(std::string(selectorText(cell->k)),
+                                   [this, button] { route(*button); });
+    }
+}
+
+} // namespace kvint::ui

@@ -1,0 +1,36 @@
+#include "ui/window/form1.h"
+#include "ui/window/widget_slots.h"
+
+#include <QMenuBar>
+
+namespace kvint::ui {
+namespace {
+
+QKeySequence functionKey(int number) {
+    if (number == 0) {
+        return {};
+    }
+    return QKeySequence(Qt::Key_F1 + number - 1);
+}
+
+} // namespace
+
+// The game's menus, as its table of menus has them; their captions and
+// visibility follow the model at every sync. The window's own menu comes
+// after them.
+void Form1::buildMenus() {
+    for (const MenuDesign& design : gameMenus()) {
+        QMenu* menu = menuBar()->addMenu(QString());
+        actions_[at(design.menu)] = menu->menuAction();
+        for (const MenuItemDesign& item : design.items) {
+            QAction* action = menu->addAction(QString());
+            action->setShortcut(functionKey(item.functionKey));
+            const Ctl id = item.item;
+            connect(action, &QAction::triggered, this, [this, id] { route(id); });
+            actions_[at(id)] = action;
+        }
+    }
+    buildViewMenu();
+}
+
+} // namespace kvint::ui
