@@ -16,8 +16,8 @@ QKeySequence functionKey(int number) {
 } // namespace
 
 // The game's menus, as its table of menus has them; their captions and
-// visibility follow the model at every sync. The window's own menu comes
-// after them.
+// visibility follow the model at every sync. Then the window adds its own
+// menu.
 void Form1::buildMenus() {
     for (const MenuDesign& design : gameMenus()) {
         QMenu* menu = menuBar()->addMenu(QString());

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace kvint::ui {
