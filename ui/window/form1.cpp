@@ -161,8 +161,9 @@ struct Menu {
 
 Form1::Form1(const QString& assetsFolder, Language lang)
     : platform_(*this, QDir(assetsFolder), lang), game_(platform_, localPath(assetsFolder), lang),
-      surface_(new ZoomStage(form1ClientSize(), formFont(), this)),
+      computer_(game_.board()), surface_(new ZoomStage(form1ClientSize(), formFont(), this)),
       cellClicks_([this](const QObject* cellLabel) { writeByDoubleClick(cellLabel); }) {
+    game_.setOpponent(computer_);
     shownBack_.fill(kNeverMirrored);
     installChoiceAccessibility();
     setFont(formFont());
@@ -327,9 +328,10 @@ void Form1::writeByDoubleClick(const QObject* cellLabel) {
     if (game_.ended() || !cell) {
         return;
     }
-    if (const auto button = writeButtonFor(game_, *cell)) {
+    const auto outlook = game_.outlook(*cell);
+    if (outlook && outlook->button) {
         platform_.answerFirstInput(std::string(selectorText(cell->k)),
-                                   [this, button] { route(*button); });
+                                   [this, button = *outlook->button] { route(button); });
     }
 }
 
@@ -352,11 +354,9 @@ void Form1::sync() {
 // bold. Against the computer that side is the computer only while it plays,
 // inside the click that hands it the dice.
 void Form1::markWhoseTurn() {
-    const State& st = game_.state();
-    const bool underWay = !game_.controls()[Ctl::Frame1].visible;
-    const bool rightSide = st.gamemode == 1 ? st.turnowner == 2 : game_.computer().playing();
-    setBold(widgets_[at(Ctl::Label8)], underWay && !rightSide);
-    setBold(widgets_[at(Ctl::Label32)], underWay && rightSide);
+    const Phase phase = game_.phase();
+    setBold(widgets_[at(Ctl::Label8)], phase == Phase::leftSide);
+    setBold(widgets_[at(Ctl::Label32)], phase == Phase::rightSide || phase == Phase::computer);
 }
 
 void Form1::mirrorControl(Ctl c) {
