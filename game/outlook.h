@@ -1,5 +1,8 @@
 #pragma once
 
+// What the game answers whoever shows it: where the game stands, what a die
+// may be said to show, and what an entry into a cell would do.
+
 #include "game/controls.h"
 #include "game/state.h"
 
