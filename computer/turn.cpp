@@ -12,12 +12,23 @@ namespace {
 
 // The chain after the roll, in the order its checks take their turn. A check
 // that does not end the turn hands the dice to the next one as it leaves them.
+// clang-format off
 constexpr std::array<Computer::Check, 13> kChain = {
-    &Computer::proverkastrit, &Computer::proverka,  &Computer::proverka2_3, &Computer::PROVERKA3_2,
-    &Computer::proverkacare,  &Computer::proverka5, &Computer::proverka4,   &Computer::proverka3,
-    &Computer::proverka2,     &Computer::proverka1, &Computer::proverka21,  &Computer::proverka31,
-    &Computer::proverka654,
+    &Computer::proverkastrit, // the straight, one duplicate thrown again
+    &Computer::proverka,      // many sixes, fives, fours or threes
+    &Computer::proverka2_3,   // two triples
+    &Computer::PROVERKA3_2,   // three pairs
+    &Computer::proverkacare,  // "care" and the sixes
+    &Computer::proverka5,     // then the faces, high to low
+    &Computer::proverka4,
+    &Computer::proverka3,
+    &Computer::proverka2,
+    &Computer::proverka1,
+    &Computer::proverka21,    // twos, a second chance
+    &Computer::proverka31,    // threes with sixes, then alone
+    &Computer::proverka654,   // the last try on the high faces
 };
+// clang-format on
 
 // Holds a flag up for the length of a scope, however the scope is left.
 class Raised {

@@ -352,7 +352,7 @@ void Form1::sync() {
 
 // While a game is under way the header name of the side that plays now is
 // bold. Against the computer that side is the computer only while it plays,
-// inside the click that hands it the dice.
+// inside the click that hands it the dice. Once a column is full nobody plays.
 void Form1::markWhoseTurn() {
     const Phase phase = game_.phase();
     setBold(widgets_[at(Ctl::Label8)], phase == Phase::leftSide);
