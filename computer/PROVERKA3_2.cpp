@@ -1,5 +1,4 @@
 #include "computer/computer.h"
-#include "game/game.h"
 
 #include <string>
 
@@ -23,16 +22,9 @@ bool eitherTripleCategoryFree(const State& st) {
 
 // Chases three pairs from one or two each of 4, 5 and 6, then the patterns
 // of fives and sixes, or fours and sixes, that the new dice offer.
-void Computer::PROVERKA3_2() {
+bool Computer::PROVERKA3_2() {
     countFaces({6, 5, 4});
-    if (!pairsInReach(st_)) {
-        proverkacare();
-        return;
-    }
-    if (pairsFourFiveSix() || fivesSixesPairs() || foursSixesPairs()) {
-        return;
-    }
-    proverkacare();
+    return pairsInReach(st_) && (pairsFourFiveSix() || fivesSixesPairs() || foursSixesPairs());
 }
 
 bool Computer::pairsFourFiveSix() {
@@ -81,12 +73,12 @@ bool Computer::fivesSixesPairs() {
 
 // This entry alone sounds twice: the first die turns up between the two.
 void Computer::fourSixesTwoFives() {
-    game_.writeCategory(false, cat::tri_dva, 34);
-    game_.sound(Sound::wow);
-    ui_.setText(Ctl::Text1, std::to_string(st_.kubik(1)));
-    game_.sound(Sound::ye);
+    board_.writeCategory(false, cat::tri_dva, 34);
+    board_.sound(Sound::wow);
+    board_.showDie(1);
+    board_.sound(Sound::ye);
     for (std::size_t i = 2; i <= kDice; ++i) {
-        ui_.setText(textBox(i), std::to_string(st_.kubik(i)));
+        board_.showDie(i);
     }
 }
 

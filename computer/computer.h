@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/board.h"
+#include "game/opponent.h"
 #include "game/sounds.h"
 #include "game/state.h"
 
@@ -7,9 +9,6 @@
 #include <initializer_list>
 
 namespace kvint {
-
-class Game;
-class Controls;
 
 // One line of a check's table: when `applies`, category k receives v with
 // the sound named.
@@ -30,34 +29,38 @@ inline u8 diceSum(const State& st) {
 }
 
 // The computer's turn: its roll and its chain of checks under the names the
-// rules give them. It works on the game's state and controls and reaches the
-// world through the game's own services (dice, sounds, the end of the game).
-class Computer {
+// rules give them. It plays on the game's board: the state and controls, and
+// the steps the game takes there too (dice, sounds, entries, the end).
+class Computer : public Opponent {
   public:
-    explicit Computer(Game& game);
-    Computer(const Computer&) = delete;
-    Computer& operator=(const Computer&) = delete;
+    // A check of the chain: true when it ended the turn, by an entry or by
+    // the novice giving up.
+    using Check = bool (Computer::*)();
 
-    // True while the computer plays its turn: from its roll to its entry or
-    // its giving up, sounds and boxes included.
-    [[nodiscard]] bool playing() const { return rolling_; }
+    explicit Computer(Board& board);
 
-    void broskom();
+    [[nodiscard]] bool playing() const override { return rolling_; }
+
+    void broskom() override;
     void broskom1();
     void julik();
-    void proverkastrit();
-    void proverka();
-    void proverka2_3();
-    void PROVERKA3_2();
-    void proverkacare();
-    void proverka5();
-    void proverka4();
-    void proverka3();
-    void proverka2();
-    void proverka1();
-    void proverka21();
-    void proverka31();
-    void proverka654();
+    // Runs the chain from `first` (one of its checks) to the end, as the
+    // check before it hands over.
+    void runFrom(Check first);
+
+    bool proverkastrit();
+    bool proverka();
+    bool proverka2_3();
+    bool PROVERKA3_2();
+    bool proverkacare();
+    bool proverka5();
+    bool proverka4();
+    bool proverka3();
+    bool proverka2();
+    bool proverka1();
+    bool proverka21();
+    bool proverka31();
+    bool proverka654();
 
   private:
     // Steps shared by the checks.
@@ -77,10 +80,13 @@ class Computer {
     // when none does.
     bool enterFirst(std::initializer_list<Rule> rules);
 
-    // Stages of the checks. A stage returns true when the turn is over: an
-    // entry was made or the novice gave up.
+    // The turn itself.
     void computerRoll();
     bool rollEntry();
+    void noEntry(); // the chain found nothing to write
+
+    // Stages of the checks. A stage returns true when the turn is over: an
+    // entry was made or the novice gave up.
     bool proverkaSixes();
     bool proverkaFives();
     bool proverkaFace(Face f);
@@ -100,9 +106,9 @@ class Computer {
     bool fours();
     bool kvintLast();
 
-    Game& game_;
+    Board& board_;
     State& st_;
-    Controls& ui_;
+    Controls& controls_;
     bool rolling_ = false;       // a roll is under way
     bool newRollWanted_ = false; // julik asked for a new roll while one was under way
 };

@@ -1,17 +1,16 @@
 #include "computer/computer.h"
-#include "game/game.h"
 
 namespace kvint {
 
 // Each block is chosen by the counts taken here at the start, even after an
 // earlier block has thrown dice; a block recounts only its own face.
-void Computer::proverka() {
+bool Computer::proverka() {
     countFaces({6, 5, 4, 3});
     if (proverkaSixes() || proverkaFives() || proverkaFace(4) || proverkaFace(3)) {
         clearHighCounts();
-        return;
+        return true;
     }
-    proverka2_3();
+    return false;
 }
 
 bool Computer::proverkaSixes() {

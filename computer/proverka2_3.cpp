@@ -1,5 +1,4 @@
 #include "computer/computer.h"
-#include "game/game.h"
 
 namespace kvint {
 namespace {
@@ -22,19 +21,12 @@ bool foursWithSixes(const State& st) {
 
 // Chases two triples of the high faces. The novice stops at the first failed
 // stage; the others carry on with the dice as the stages leave them.
-void Computer::proverka2_3() {
+bool Computer::proverka2_3() {
     countFaces({6, 5, 4});
     if (fivesWithSixes(st_) && (fivesSixesTriples() || sixesOneFive() || fivesOneSix())) {
-        return;
+        return true;
     }
-    if (!foursWithSixes(st_)) {
-        PROVERKA3_2();
-        return;
-    }
-    if (foursSixesTriples() || sixesOneFour() || foursOnly()) {
-        return;
-    }
-    PROVERKA3_2();
+    return foursWithSixes(st_) && (foursSixesTriples() || sixesOneFour() || foursOnly());
 }
 
 bool Computer::fivesSixesTriples() {

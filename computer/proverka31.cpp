@@ -1,11 +1,10 @@
 #include "computer/computer.h"
-#include "game/game.h"
 
 namespace kvint {
 
 // Threes, first together with sixes towards "2/3", then alone. The second
 // step keeps only threes, so sixes kept by the first are thrown again.
-void Computer::proverka31() {
+bool Computer::proverka31() {
     countFaces({3, 6});
     if (st_.facesum(6) != 0 && st_.facesum(3) != 0 && compFree(st_, cat::dva_tri)) {
         keepRerollTwice({3, 6});
@@ -19,7 +18,7 @@ void Computer::proverka31() {
                 {threes >= 9 && compFree(st_, 3), 3, threes, Sound::ye},
             })) {
             clearHighCounts();
-            return;
+            return true;
         }
     }
     if (compFree(st_, 3) && st_.facesum(3) >= 3) {
@@ -28,10 +27,10 @@ void Computer::proverka31() {
         if (compFree(st_, 3) && st_.facesum(3) >= 9) {
             entry(3, st_.facesum(3), Sound::ye);
             clearHighCounts();
-            return;
+            return true;
         }
     }
-    proverka654();
+    return false;
 }
 
 } // namespace kvint

@@ -1,11 +1,10 @@
 #include "computer/computer.h"
-#include "game/game.h"
 
 namespace kvint {
 
 // Fives: six of them go to a combination while one is free, four or more to
 // the face.
-void Computer::proverka5() {
+bool Computer::proverka5() {
     countFaces({5});
     const bool anyFree =
         compFree(st_, 5) || compFree(st_, cat::dva_tri) || compFree(st_, cat::tri_dva);
@@ -19,10 +18,10 @@ void Computer::proverka5() {
             {fives == 30 && compFree(st_, cat::tri_dva), cat::tri_dva, 30, Sound::wow},
             {fives >= 20 && compFree(st_, 5), 5, fives, Sound::ye},
         })) {
-        proverka4();
-        return;
+        return false;
     }
     clearHighCounts();
+    return true;
 }
 
 } // namespace kvint

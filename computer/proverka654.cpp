@@ -1,5 +1,4 @@
 #include "computer/computer.h"
-#include "game/game.h"
 
 namespace kvint {
 
@@ -7,7 +6,7 @@ namespace kvint {
 // keeps, so the later start conditions read counts that may be stale on
 // purpose: fives found by the first stage still start the fives stage after
 // the sixes stage has thrown them away.
-void Computer::proverka654() {
+bool Computer::proverka654() {
     const bool wrote = [this] {
         auto& fs = st_.facesum;
         countFaces({6, 5, 4});
@@ -23,14 +22,8 @@ void Computer::proverka654() {
     }();
     if (wrote) {
         clearHighCounts();
-        return;
     }
-    game_.showDice();
-    if (st_.level == strength::pro) {
-        julik();
-        return;
-    }
-    game_.sound(Sound::thin);
+    return wrote;
 }
 
 // Two faces kept together (lo < hi): three and three, four and two, then the

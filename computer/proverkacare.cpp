@@ -1,11 +1,10 @@
 #include "computer/computer.h"
-#include "game/game.h"
 
 namespace kvint {
 
 // "care" and the sixes. The only face check where the novice gives up: after
 // chasing sixes without an entry.
-void Computer::proverkacare() {
+bool Computer::proverkacare() {
     countFaces({6});
     const u8 sixes = st_.facesum(6);
     if (enterFirst({
@@ -13,11 +12,10 @@ void Computer::proverkacare() {
             {sixes == 36 && compFree(st_, cat::tri_dva), cat::tri_dva, 36, Sound::wow},
         })) {
         clearHighCounts();
-        return;
+        return true;
     }
     if (sixes < 12 || (!compFree(st_, 6) && !compFree(st_, cat::care))) {
-        proverka5();
-        return;
+        return false;
     }
     keepRerollTwice({6});
     countFaces({6});
@@ -29,12 +27,9 @@ void Computer::proverkacare() {
         }) ||
         kvintFrom29()) {
         clearHighCounts();
-        return;
+        return true;
     }
-    if (giveUp()) {
-        return;
-    }
-    proverka5();
+    return giveUp();
 }
 
 } // namespace kvint

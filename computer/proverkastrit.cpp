@@ -1,6 +1,5 @@
 #include "computer/computer.h"
 #include "game/categories.h"
-#include "game/game.h"
 
 namespace kvint {
 namespace {
@@ -22,25 +21,24 @@ u8 countPairs(const Dice& d, std::size_t& at) {
 
 // Only a single duplicate is worth a throw: with two or more, one die cannot
 // make the straight.
-void Computer::proverkastrit() {
+bool Computer::proverkastrit() {
     if (!compFree(st_, cat::strit)) {
-        proverka();
-        return;
+        return false;
     }
     for (int attempt = 0; attempt < 2; ++attempt) {
-        game_.sortAscending();
+        board_.sortAscending();
         std::size_t at = 0;
         st_.pairs = countPairs(st_.kubik, at);
         if (st_.pairs == 1) {
-            game_.rerollDie(at);
+            board_.rerollDie(at);
         }
-        game_.sortAscending();
+        board_.sortAscending();
         if (isStraight(st_.kubik)) {
             entry(cat::strit, 21, Sound::wow);
-            return;
+            return true;
         }
     }
-    proverka();
+    return false;
 }
 
 } // namespace kvint

@@ -1,5 +1,4 @@
 #include "computer/computer.h"
-#include "game/game.h"
 
 #include <algorithm>
 
@@ -12,12 +11,10 @@ bool contains(std::initializer_list<Face> faces, Face f) {
 
 } // namespace
 
-Computer::Computer(Game& game) : game_(game), st_(game.st_), ui_(game.ui_) {}
-
 void Computer::entry(std::size_t k, u8 v, Sound s) {
-    game_.writeCategory(false, k, v);
-    game_.sound(s);
-    game_.showDice();
+    board_.writeCategory(false, k, v);
+    board_.sound(s);
+    board_.showDice();
 }
 
 // Counts several faces in one pass; each counter named is cleared first.
@@ -39,9 +36,9 @@ void Computer::keepRerollTwice(std::initializer_list<Face> keep) {
         if (contains(keep, st_.kubik(i))) {
             continue;
         }
-        game_.rerollDie(i);
+        board_.rerollDie(i);
         if (!contains(keep, st_.kubik(i))) {
-            game_.rerollDie(i);
+            board_.rerollDie(i);
         }
     }
 }
@@ -49,7 +46,7 @@ void Computer::keepRerollTwice(std::initializer_list<Face> keep) {
 void Computer::keepRerollOnce(std::initializer_list<Face> keep) {
     for (std::size_t i = 1; i <= kDice; ++i) {
         if (!contains(keep, st_.kubik(i))) {
-            game_.rerollDie(i);
+            board_.rerollDie(i);
         }
     }
 }
@@ -58,7 +55,7 @@ bool Computer::giveUp() {
     if (st_.level != strength::novice) {
         return false;
     }
-    game_.sound(Sound::thin);
+    board_.sound(Sound::thin);
     return true;
 }
 

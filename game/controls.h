@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -67,6 +68,10 @@ constexpr bool inRange(Ctl c, Ctl first, Ctl last) {
 constexpr std::size_t numberIn(Ctl first, Ctl c) {
     return static_cast<std::size_t>(c) - static_cast<std::size_t>(first) + 1;
 }
+
+// The character code a die reports for Enter and Return: it marks the die as
+// a click does.
+inline constexpr std::uint16_t kEnterKey = 13;
 
 enum class Kind : unsigned char {
     window,

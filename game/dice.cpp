@@ -1,3 +1,4 @@
+#include "game/board.h"
 #include "game/game.h"
 #include "game/panels.h"
 
@@ -10,7 +11,7 @@ namespace kvint {
 // One face: r*10-2 in single precision, rounded ties-to-even, drawn again
 // until it lands on 1..6. The build keeps the product and the difference as
 // two separate roundings (no fused multiply-add).
-Face Game::drawFace() {
+Face Board::drawFace() {
     for (;;) {
         const float scaled = platform_.random() * 10.0F;
         const float shifted = scaled - 2.0F;
@@ -21,13 +22,17 @@ Face Game::drawFace() {
     }
 }
 
-void Game::showDice() {
+void Board::showDie(std::size_t i) {
+    controls_.setText(textBox(i), std::to_string(st_.kubik(i)));
+}
+
+void Board::showDice() {
     for (std::size_t i = 1; i <= kDice; ++i) {
-        ui_.setText(textBox(i), std::to_string(st_.kubik(i)));
+        showDie(i);
     }
 }
 
-void Game::sortDescending() {
+void Board::sortDescending() {
     for (std::size_t i = 1; i <= kDice - 1; ++i) {
         for (std::size_t j = i + 1; j <= kDice; ++j) {
             if (st_.kubik(i) < st_.kubik(j)) {
@@ -37,7 +42,7 @@ void Game::sortDescending() {
     }
 }
 
-void Game::sortAscending() {
+void Board::sortAscending() {
     for (std::size_t i = 1; i <= kDice - 1; ++i) {
         for (std::size_t j = i + 1; j <= kDice; ++j) {
             if (st_.kubik(j) < st_.kubik(i)) {
@@ -48,28 +53,28 @@ void Game::sortAscending() {
 }
 
 void Game::brosok() {
-    sound(Sound::dice05, Wait::none);
-    if (humanRollJudgement()) {
+    board_.sound(Sound::dice05, Wait::none);
+    if (board_.humanRollJudgement()) {
         return;
     }
-    cls();
+    board_.cls();
     st_.brosnum = 1;
-    platform_.reseed();
+    board_.reseed();
     for (std::size_t i = 1; i <= kDice; ++i) {
-        rerollDie(i);
+        board_.rerollDie(i);
     }
-    cls();
-    showDice();
+    board_.cls();
+    board_.showDice();
 }
 
 // The new face is drawn at once; the hidden box stands for a die in the air
 // until "перебросить" shows it again.
 void Game::markDie(std::size_t i) {
-    sound(Sound::holding);
+    board_.sound(Sound::holding);
     st_.rerollcount = saturatingInc(st_.rerollcount);
-    ui_.hide(textBox(i));
-    rerollDie(i);
-    ui_.setText(textBox(i), std::to_string(st_.kubik(i)));
+    controls_.hide(textBox(i));
+    board_.rerollDie(i);
+    board_.showDie(i);
 }
 
 void Game::Text_Click(std::size_t i) {
@@ -77,25 +82,24 @@ void Game::Text_Click(std::size_t i) {
         return;
     }
     if (st_.brosnum == 3) {
-        sound(Sound::sv);
+        board_.sound(Sound::sv);
         return;
     }
     markDie(i);
 }
 
 void Game::Text_KeyPress(std::size_t i, std::uint16_t code) {
-    constexpr std::uint16_t enter = 13;
     if (st_.dicelock == 1) {
         return;
     }
-    if (code == enter) {
+    if (code == kEnterKey) {
         if (st_.brosnum == 3) {
-            sound(Sound::sv);
+            board_.sound(Sound::sv);
             return;
         }
         markDie(i);
     }
-    ui_.setText(textBox(i), std::to_string(st_.kubik(i)));
+    board_.showDie(i);
 }
 
 void Game::rerollSound() {
@@ -105,7 +109,7 @@ void Game::rerollSound() {
     if (st_.rerollcount < 1 || st_.rerollcount > files.size()) {
         return;
     }
-    sound(files[st_.rerollcount - 1]);
+    board_.sound(files[st_.rerollcount - 1]);
     st_.rerollcount = 0;
 }
 
@@ -113,31 +117,27 @@ void Game::Command1_Click() {
     rerollSound();
     st_.brosnum = saturatingInc(st_.brosnum);
     if (st_.brosnum == 3) {
-        ui_.hide(Ctl::Command1);
-        ui_.show(panel::dice);
+        controls_.hide(Ctl::Command1);
+        controls_.show(panel::dice);
         return;
     }
-    bool noneMarked = true;
-    for (std::size_t i = 1; i <= kDice; ++i) {
-        noneMarked = noneMarked && ui_[textBox(i)].visible;
-    }
-    if (noneMarked) {
-        sound(Sound::sv);
-        message(text(Msg::noDieMarked), text(Msg::rerollWarningCaption));
+    if (!diceInAir()) {
+        board_.sound(Sound::sv);
+        board_.message(board_.text(Msg::noDieMarked), board_.text(Msg::rerollWarningCaption));
         --st_.brosnum;
     }
-    ui_.show(panel::dice);
-    setFocus(Ctl::Text1);
+    controls_.show(panel::dice);
+    board_.setFocus(Ctl::Text1);
 }
 
 void Game::Command4_Click() {
     st_.dicelock = 0;
-    if (rightJudgement()) {
+    if (board_.rightJudgement()) {
         return;
     }
-    ui_.hide(panel::computer);
-    ui_.show(panel::playerOne);
-    cls();
+    controls_.hide(panel::computer);
+    controls_.show(panel::playerOne);
+    board_.cls();
     brosok();
 }
 

@@ -1,24 +1,26 @@
-#include "game/game.h"
+#include "game/board.h"
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace kvint {
-namespace {
 
-struct Totals {
-    int left;
-    int right;
-    [[nodiscard]] std::string margin() const { return std::to_string(std::abs(left - right)); }
+// The sound and message for the side that is ahead.
+struct Board::Verdict {
+    std::optional<Sound> sound;
+    Msg message;
 };
 
-Totals totals(const State& st) {
-    return {columnTotal(st.mayscore), columnTotal(st.compscore)};
-}
+// A judgement looks at one column; the message names `name` when given.
+struct Board::Judgement {
+    const Column& full;
+    const std::string* name;
+    Verdict leftAhead;
+    Verdict rightAhead;
+};
 
-} // namespace
-
-void Game::reportEnd(int left, int right) {
+void Board::reportEnd(int left, int right) {
     if (endReported_) {
         return;
     }
@@ -26,61 +28,46 @@ void Game::reportEnd(int left, int right) {
     platform_.gameEnded({st_.gamemode, st_.level, left, right});
 }
 
-// Before a human roll: the left column first, then the right one.
-bool Game::humanRollJudgement() {
+// A draw sounds and reads the same in every judgement.
+bool Board::judge(const Judgement& j) {
+    if (!columnComplete(j.full)) {
+        return false;
+    }
+    const int left = columnTotal(st_.mayscore);
+    const int right = columnTotal(st_.compscore);
+    reportEnd(left, right);
+    if (left == right) {
+        sound(Sound::end);
+        message(text(Msg::draw), text(Msg::messageCaption));
+        return true;
+    }
+    const Verdict& v = left > right ? j.leftAhead : j.rightAhead;
+    const std::string margin = std::to_string(std::abs(left - right));
+    if (v.sound) {
+        sound(*v.sound);
+    }
+    message(j.name ? text(v.message, {*j.name, margin}) : text(v.message, {margin}),
+            text(Msg::messageCaption));
+    return true;
+}
+
+// A loss of one's own full column goes without a sound.
+bool Board::humanRollJudgement() {
     if (!columnComplete(st_.mayscore)) {
         return rightJudgement();
     }
-    const Totals t = totals(st_);
-    reportEnd(t.left, t.right);
-    if (t.left > t.right) {
-        sound(Sound::end);
-        message(text(Msg::namedWin, {st_.name1, t.margin()}), text(Msg::messageCaption));
-    } else if (t.left < t.right) {
-        message(text(Msg::namedLoss, {st_.name1, t.margin()}), text(Msg::messageCaption));
-    } else {
-        sound(Sound::end);
-        message(text(Msg::draw), text(Msg::messageCaption));
-    }
-    return true;
+    return judge({st_.mayscore, &st_.name1, {Sound::end, Msg::namedWin}, {{}, Msg::namedLoss}});
 }
 
-bool Game::rightJudgement() {
-    if (!columnComplete(st_.compscore)) {
-        return false;
-    }
-    const Totals t = totals(st_);
-    reportEnd(t.left, t.right);
-    if (t.left < t.right) {
-        sound(Sound::end);
-        message(text(Msg::opponentDoneYouLose, {st_.name2, t.margin()}), text(Msg::messageCaption));
-    } else if (t.left > t.right) {
-        sound(Sound::ooh);
-        message(text(Msg::opponentDoneYouWin, {st_.name2, t.margin()}), text(Msg::messageCaption));
-    } else {
-        sound(Sound::end);
-        message(text(Msg::draw), text(Msg::messageCaption));
-    }
-    return true;
+bool Board::rightJudgement() {
+    return judge({st_.compscore,
+                  &st_.name2,
+                  {Sound::ooh, Msg::opponentDoneYouWin},
+                  {Sound::end, Msg::opponentDoneYouLose}});
 }
 
-bool Game::computerTurnJudgement() {
-    if (!columnComplete(st_.mayscore)) {
-        return false;
-    }
-    const Totals t = totals(st_);
-    reportEnd(t.left, t.right);
-    if (t.left > t.right) {
-        sound(Sound::end);
-        message(text(Msg::win, {t.margin()}), text(Msg::messageCaption));
-    } else if (t.left < t.right) {
-        sound(Sound::ooh);
-        message(text(Msg::loss, {t.margin()}), text(Msg::messageCaption));
-    } else {
-        sound(Sound::end);
-        message(text(Msg::draw), text(Msg::messageCaption));
-    }
-    return true;
+bool Board::computerTurnJudgement() {
+    return judge({st_.mayscore, nullptr, {Sound::end, Msg::win}, {Sound::ooh, Msg::loss}});
 }
 
 } // namespace kvint

@@ -6,56 +6,57 @@
 #include <string>
 
 namespace kvint {
-void Game::writeCategory(bool leftColumn, std::size_t k, u8 points) {
+
+void Board::writeCategory(bool leftColumn, std::size_t k, u8 points) {
     (leftColumn ? st_.mayscore : st_.compscore)(k) = points;
     const Ctl nameLabel = leftColumn ? mayName(k) : compName(k);
     const Ctl pointsLabel = leftColumn ? may(k) : comp(k);
-    ui_.setText(pointsLabel, std::to_string(points));
-    ui_.setBack(nameLabel, palette::written);
-    ui_.setBack(pointsLabel, palette::written);
+    controls_.setText(pointsLabel, std::to_string(points));
+    controls_.setBack(nameLabel, palette::written);
+    controls_.setBack(pointsLabel, palette::written);
 }
 
 // Sorts the dice, asks for the category and writes it when the dice allow.
-// The written check comes before any look at the dice. A face entry of 0
-// points is written like any other and leaves the category free.
 std::optional<std::size_t> Game::recordEntry(bool leftColumn) {
-    sortDescending();
-    const std::string typed = input(text(Msg::entryPrompt));
+    board_.sortDescending();
+    const std::string typed = board_.input(board_.text(Msg::entryPrompt));
     const auto k = selectCategory(typed);
-    const auto wrongName = [this] { message(text(Msg::wrongCategory), text(Msg::warningCaption)); };
+    const auto wrongName = [this] {
+        board_.message(board_.text(Msg::wrongCategory), board_.text(Msg::warningCaption));
+    };
     if (!k) {
         wrongName();
         return std::nullopt;
     }
-    if ((leftColumn ? st_.mayscore : st_.compscore)(*k) != 0) {
-        message(text(Msg::alreadyWritten), text(Msg::messageCaption));
+    const Outlook o = entryOutlook(st_, {leftColumn, *k});
+    if (o.outcome == Outlook::Outcome::written) {
+        board_.message(board_.text(Msg::alreadyWritten), board_.text(Msg::messageCaption));
         return std::nullopt;
     }
-    const auto points = categoryPoints(*k, st_.kubik);
-    if (!points) {
+    if (o.outcome == Outlook::Outcome::notShown) {
         wrongName();
         return std::nullopt;
     }
-    writeCategory(leftColumn, *k, *points);
+    board_.writeCategory(leftColumn, *k, o.points);
     return k;
 }
 
 void Game::handToPlayerTwo() {
     st_.turnowner = 2;
-    ui_.setText(Ctl::hod, text(Msg::turnOf, {st_.name2}));
+    controls_.setText(Ctl::hod, board_.text(Msg::turnOf, {st_.name2}));
     st_.dicelock = 0;
-    ui_.hide(panel::playerOne);
-    ui_.show(panel::playerTwo);
-    ui_.show(panel::dice);
+    controls_.hide(panel::playerOne);
+    controls_.show(panel::playerTwo);
+    controls_.show(panel::dice);
     brosok();
 }
 
 void Game::handToPlayerOne() {
     st_.turnowner = 1;
-    ui_.setText(Ctl::hod, text(Msg::turnOf, {st_.name1}));
-    ui_.hide(panel::playerTwo);
-    ui_.show(panel::playerOne);
-    ui_.show(panel::dice);
+    controls_.setText(Ctl::hod, board_.text(Msg::turnOf, {st_.name1}));
+    controls_.hide(panel::playerTwo);
+    controls_.show(panel::playerOne);
+    controls_.show(panel::dice);
     brosok();
 }
 
@@ -72,10 +73,10 @@ void Game::Command2_Click() {
         handToPlayerTwo();
         return;
     }
-    computer_.broskom();
+    opponent_->broskom();
     // The focus follows player one's own entry, whatever the computer wrote.
     if (*written == 1) {
-        setFocus(Ctl::Text1);
+        board_.setFocus(Ctl::Text1);
     }
 }
 
@@ -86,10 +87,10 @@ void Game::Command3_Click() {
         handToPlayerTwo();
         return;
     }
-    ui_.hide(panel::playerOne);
-    ui_.show(panel::computer);
-    ui_.show(panel::dice);
-    computer_.broskom();
+    controls_.hide(panel::playerOne);
+    controls_.show(panel::computer);
+    controls_.show(panel::dice);
+    opponent_->broskom();
 }
 
 // "Записать": player two's entry.

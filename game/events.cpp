@@ -3,15 +3,15 @@
 namespace kvint {
 
 void Game::click(Ctl c) {
-    if (ended_ || !ui_.reachable(c)) {
+    if (ended_ || !controls_.reachable(c)) {
         return;
     }
     if (kindOf(c) == Kind::checkBox) {
-        ui_[c].value = ui_[c].value == 1 ? 0 : 1;
+        controls_[c].value = controls_[c].value == 1 ? 0 : 1;
     }
     if (kindOf(c) == Kind::option) {
-        ui_[Ctl::Option1].value = c == Ctl::Option1 ? 1 : 0;
-        ui_[Ctl::Option2].value = c == Ctl::Option2 ? 1 : 0;
+        controls_[Ctl::Option1].value = c == Ctl::Option1 ? 1 : 0;
+        controls_[Ctl::Option2].value = c == Ctl::Option2 ? 1 : 0;
     }
     switch (c) {
     case Ctl::Text1:
@@ -69,14 +69,14 @@ void Game::click(Ctl c) {
 }
 
 void Game::keyPress(Ctl die, std::uint16_t code) {
-    if (ended_ || !inRange(die, Ctl::Text1, Ctl::Text6) || !ui_.reachable(die)) {
+    if (ended_ || !inRange(die, Ctl::Text1, Ctl::Text6) || !controls_.reachable(die)) {
         return;
     }
     Text_KeyPress(numberIn(Ctl::Text1, die), code);
 }
 
 void Game::closeWindow(Ctl window) {
-    if (ended_ || kindOf(window) != Kind::window || !ui_[window].visible) {
+    if (ended_ || kindOf(window) != Kind::window || !controls_[window].visible) {
         return;
     }
     if (window == Ctl::Form1) {

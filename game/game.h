@@ -1,42 +1,58 @@
 #pragma once
 
-#include "computer/computer.h"
+#include "game/board.h"
 #include "game/controls.h"
 #include "game/messages.h"
+#include "game/opponent.h"
+#include "game/outlook.h"
 #include "game/platform.h"
 #include "game/state.h"
 
 #include <cstdint>
 #include <filesystem>
-#include <initializer_list>
 #include <optional>
-#include <string>
-#include <string_view>
 
 namespace kvint {
 
 // The main window's logic: the game state, the model of every control, and
 // the handlers and procedures that change them. The window shell shows the
 // model and routes the user's events to click, keyPress and closeWindow; the
-// procedures keep the names the rules give them. The computer's turn is its
-// own class, which this one lends its state, controls and services.
+// procedures keep the names the rules give them. The side against the person
+// is an Opponent that works on the same board.
 class Game {
   public:
     // Creates the main window as designed (every field 0 or empty) and runs
     // its load handler. `assets` is the folder that holds the files beside the
     // program; every caption, message and the rules come in `lang`.
     Game(Platform& platform, std::filesystem::path assets, Language lang = Language::ru);
-    // The computer keeps a reference to its game.
+    // The board refers to the game's own state and controls.
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
     State& state() { return st_; }
     [[nodiscard]] const State& state() const { return st_; }
-    [[nodiscard]] const Controls& controls() const { return ui_; }
+    [[nodiscard]] const Controls& controls() const { return controls_; }
     [[nodiscard]] Language language() const { return lang_; }
-    Computer& computer() { return computer_; }
+    // What the opponent plays on.
+    Board& board() { return board_; }
+    // The side that plays against the person; it must outlive every event
+    // that hands it the dice.
+    void setOpponent(Opponent& opponent) { opponent_ = &opponent; }
     // True once a handler has ended the program; no event is taken after it.
     [[nodiscard]] bool ended() const { return ended_; }
+
+    // Answers for whoever shows the game.
+    [[nodiscard]] Phase phase() const;
+    // The column whose entry button is on view: true for player one's
+    // ("записать"), false for player two's ("Записать"), nothing while
+    // neither side can write.
+    [[nodiscard]] std::optional<bool> writingColumn() const;
+    // Some die is marked for a re-roll and its box hidden.
+    [[nodiscard]] bool diceInAir() const;
+    [[nodiscard]] DieView dieView(std::size_t i) const;
+    // What an entry into the cell would do now; nothing for a cell of the
+    // side that is not writing.
+    [[nodiscard]] std::optional<Outlook> outlook(Cell cell) const;
 
     // Events, as the window system delivers them. Each does nothing when its
     // control is out of reach (hidden, or in a hidden menu or window).
@@ -73,63 +89,33 @@ class Game {
     void schetcomp_Click();
     void ochko_Click();
 
-    // Rules window, About, Exit.
+    // Rules window.
     void pravila_Click();
-    void oprg_Click();
-    void vihod_Click();
     void Form2_Command1_Click(); // "Закрыть"
     void Form2_Unload();
     void Form1_Unload();
 
+    // About and Exit.
+    void oprg_Click();
+    void vihod_Click();
+
   private:
-    friend class Computer;
-
-    // Platform calls as the game makes them.
-    void message(std::string_view text, std::string_view caption = kAppTitle);
-    std::string input(std::string_view prompt);
-    void sound(Sound s, Wait wait = Wait::untilEnd);
-    void cls() { platform_.clearSurface(); }
-    void setFocus(Ctl c) { platform_.focus(c); }
-    // The catalogue's text of id in the game's language, placeholders filled.
-    [[nodiscard]] std::string text(Msg id,
-                                   std::initializer_list<std::string_view> args = {}) const {
-        return format(lang_, id, args);
-    }
-
-    // Dice.
-    Face drawFace();
-    void rerollDie(std::size_t i) { st_.kubik(i) = drawFace(); }
     void markDie(std::size_t i);
     void rerollSound(); // the rolling sound chosen by rerollcount, then the count cleared
-    void sortDescending();
-    void sortAscending();
-    void showDice();
-
-    // End of game: each returns true when it declared the game over.
-    bool humanRollJudgement();
-    bool rightJudgement();
-    bool computerTurnJudgement();
-    // Tells the platform how the game came out, the first time only.
-    void reportEnd(int left, int right);
-
-    // Score sheet.
     void paintColumnsFree();
-    // Both columns are written here alone: the points, their caption
-    // and the two backgrounds.
-    void writeCategory(bool leftColumn, std::size_t k, u8 points);
     // The shared dialogue of both panels; the category written, if any.
     std::optional<std::size_t> recordEntry(bool leftColumn);
     void handToPlayerTwo();
     void handToPlayerOne();
+    void endProgram();
 
-    Platform& platform_;
     std::filesystem::path assets_;
     Language lang_;
     State st_;
-    Controls ui_{lang_};
+    Controls controls_{lang_};
+    Board board_;
+    Opponent* opponent_ = nullptr;
     bool ended_ = false;
-    bool endReported_ = false; // this game's result went to the platform; "Новая" clears it
-    Computer computer_{*this};
 };
 
 } // namespace kvint

@@ -23,26 +23,29 @@ std::string columnReport(Language lang, const std::string& name, const Column& c
 
 void Game::hod_Click() {
     if (st_.turnowner == 1) {
-        message(text(Msg::turnReport, {st_.name1}));
+        board_.message(board_.text(Msg::turnReport, {st_.name1}));
     }
     if (st_.turnowner == 2) {
-        message(text(Msg::turnReport, {st_.name2}));
+        board_.message(board_.text(Msg::turnReport, {st_.name2}));
     }
 }
 
 void Game::mayschet_Click() {
-    message(columnReport(lang_, st_.name1, st_.mayscore, true), text(Msg::messageCaption));
+    board_.message(columnReport(lang_, st_.name1, st_.mayscore, true),
+                   board_.text(Msg::messageCaption));
 }
 
 void Game::schetcomp_Click() {
-    message(columnReport(lang_, st_.name2, st_.compscore, false), text(Msg::messageCaption));
+    board_.message(columnReport(lang_, st_.name2, st_.compscore, false),
+                   board_.text(Msg::messageCaption));
 }
 
 // The true totals, never wrapped: a column can hold more than 255 points.
 void Game::ochko_Click() {
-    message(text(Msg::totalsReport, {st_.name1, std::to_string(columnTotal(st_.mayscore)),
-                                     st_.name2, std::to_string(columnTotal(st_.compscore))}),
-            text(Msg::messageCaption));
+    board_.message(
+        board_.text(Msg::totalsReport, {st_.name1, std::to_string(columnTotal(st_.mayscore)),
+                                        st_.name2, std::to_string(columnTotal(st_.compscore))}),
+        board_.text(Msg::messageCaption));
 }
 
 } // namespace kvint

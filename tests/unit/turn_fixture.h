@@ -1,8 +1,12 @@
 #pragma once
 
-#include "fake_platform.h"
+#include "computer/computer.h"
+#include "game/game.h"
+#include "support/recording_platform.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include <stdexcept>
 #include <string>
@@ -13,11 +17,15 @@ namespace kvint::test {
 // A game inside the computer's turn: dice, columns and strength set by hand,
 // then one link of the chain called directly.
 struct TurnTest : ::testing::Test {
-    FakePlatform pf;
+    RecordingPlatform pf;
     Game game{pf, "."};
+    Computer computer{game.board()};
     State& st = game.state();
 
-    TurnTest() { pf.takeCalls(); }
+    TurnTest() {
+        game.setOpponent(computer);
+        pf.takeCalls();
+    }
 
     void dice(std::initializer_list<int> fs) {
         std::size_t i = 1;
@@ -40,11 +48,18 @@ struct TurnTest : ::testing::Test {
         }
     }
 
-    // Runs a link and everything it calls. A later link that wants a die the
-    // test did not queue stops the run there, before that die changes: false.
-    bool run(void (Computer::*link)()) {
+    // Runs a procedure of the turn, or the chain from one of its checks. A
+    // later link that wants a die the test did not queue stops the run there,
+    // before that die changes: false.
+    bool run(void (Computer::*procedure)()) {
+        return completes([&] { (computer.*procedure)(); });
+    }
+    bool run(Computer::Check first) {
+        return completes([&] { computer.runFrom(first); });
+    }
+    static bool completes(const std::function<void()>& f) {
         try {
-            (game.computer().*link)();
+            f();
             return true;
         } catch (const std::runtime_error&) {
             return false;

@@ -58,12 +58,16 @@ std::optional<Procedure> procedureByName(std::string_view name) {
     return std::nullopt;
 }
 
-void call(Game& game, Procedure procedure) {
+void call(Game& game, Computer& computer, Procedure procedure) {
     if (const auto* own = std::get_if<void (Game::*)()>(&procedure)) {
         (game.**own)();
         return;
     }
-    (game.computer().*std::get<void (Computer::*)()>(procedure))();
+    if (const auto* turn = std::get_if<void (Computer::*)()>(&procedure)) {
+        (computer.**turn)();
+        return;
+    }
+    computer.runFrom(std::get<Computer::Check>(procedure));
 }
 
 } // namespace kvint::script

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "computer/computer.h"
 #include "game/controls.h"
 #include "game/game.h"
 
@@ -9,8 +10,9 @@
 
 namespace kvint::script {
 
-// A procedure is the game's own (brosok) or one of the computer's chain.
-using Procedure = std::variant<void (Game::*)(), void (Computer::*)()>;
+// A procedure is the game's own (brosok), one of the computer's turn, or a
+// check of its chain, which runs the rest of the chain after it.
+using Procedure = std::variant<void (Game::*)(), void (Computer::*)(), Computer::Check>;
 
 // The controls and menu items a script may click: the buttons, dice, option
 // buttons, strength boxes, menu items and the rules window's button. Labels,
@@ -26,6 +28,6 @@ std::optional<Ctl> windowByName(std::string_view name);
 // The procedures a script may call directly, by the names the game gives them.
 std::optional<Procedure> procedureByName(std::string_view name);
 
-void call(Game& game, Procedure procedure);
+void call(Game& game, Computer& computer, Procedure procedure);
 
 } // namespace kvint::script

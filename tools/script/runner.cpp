@@ -1,5 +1,6 @@
 #include "tools/script/runner.h"
 
+#include "computer/computer.h"
 #include "game/game.h"
 #include "tools/script/command.h"
 #include "tools/script/dump.h"
@@ -22,7 +23,9 @@ Overloaded(Fs...) -> Overloaded<Fs...>; // for compilers without CTAD of aggrega
 class Runner {
   public:
     Runner(std::ostream& transcript, const std::filesystem::path& assets)
-        : out_(transcript), platform_(transcript), game_(platform_, assets) {}
+        : out_(transcript), platform_(transcript), game_(platform_, assets) {
+        game_.setOpponent(computer_);
+    }
 
     void run(const Command& command) {
         std::visit(Overloaded{
@@ -37,7 +40,7 @@ class Runner {
                        [&](const KeyCmd& c) { game_.keyPress(c.die, c.code); },
                        [&](const CloseCmd& c) { game_.closeWindow(c.window); },
                        [&](const SetCmd& c) { applySet(c, game_.state()); },
-                       [&](const CallCmd& c) { call(game_, c.procedure); },
+                       [&](const CallCmd& c) { call(game_, computer_, c.procedure); },
                        [&](const DumpCmd&) { dumpGame(game_, out_); },
                    },
                    command);
@@ -47,6 +50,7 @@ class Runner {
     std::ostream& out_;
     ScriptPlatform platform_;
     Game game_;
+    Computer computer_{game_.board()};
 };
 
 int fail(std::ostream& out, int status, const std::string& message) {

@@ -37,16 +37,16 @@ QString cellName(const Game& game, Cell cell) {
 }
 
 QString dieName(const Game& game, std::size_t i) {
-    const Control& box = game.controls()[textBox(i)];
     const std::string number = std::to_string(i);
-    if (box.visible) {
-        return say(game, Msg::spokenDie, {number, box.text});
-    }
-    // During a human turn a die is off the table only while it is marked.
-    if (writingColumn(game.controls())) {
+    switch (game.dieView(i)) {
+    case DieView::shown:
+        return say(game, Msg::spokenDie, {number, game.controls()[textBox(i)].text});
+    case DieView::inAir:
         return say(game, Msg::spokenDieMarked, {number});
+    case DieView::away:
+        return say(game, Msg::spokenDieAway, {number});
     }
-    return say(game, Msg::spokenDieAway, {number});
+    return {};
 }
 
 } // namespace
@@ -83,7 +83,7 @@ QString spokenDescription(const Game& game, Ctl c) {
 }
 
 QString previewText(const Game& game, Cell cell) {
-    const auto outlook = outlookOf(game, cell);
+    const auto outlook = game.outlook(cell);
     if (!outlook) {
         return {};
     }

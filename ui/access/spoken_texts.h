@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/game.h"
-#include "ui/window/previews.h"
+#include "game/outlook.h"
 
 #include <QString>
 

@@ -1,5 +1,7 @@
 #include "ui/statistics/statistics.h"
 
+#include "game/state.h"
+
 #include <QJsonValue>
 
 #include <algorithm>
@@ -67,9 +69,9 @@ Opponent opponentOf(const GameResult& result) {
         return Opponent::twoPlayers;
     }
     switch (result.level) {
-    case 1:
+    case strength::novice:
         return Opponent::novice;
-    case 2:
+    case strength::pro:
         return Opponent::pro;
     default:
         return Opponent::master;

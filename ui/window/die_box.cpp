@@ -1,5 +1,6 @@
 #include "ui/window/die_box.h"
 
+#include "game/controls.h"
 #include "ui/window/fonts.h"
 
 #include <QKeyEvent>
@@ -40,7 +41,7 @@ void DieBox::focusInEvent(QFocusEvent* event) {
 
 void DieBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        emit keyTyped(13);
+        emit keyTyped(kEnterKey);
         return;
     }
     const QString text = event->text();

@@ -24,9 +24,10 @@ std::filesystem::path localPath(const QString& folder) {
 
 Form1::Form1(const QString& assetsFolder, Language lang)
     : platform_(*this, QDir(assetsFolder), lang), game_(platform_, localPath(assetsFolder), lang),
-      surface_(new ZoomStage(form1ClientSize(), formFont(), this)),
+      computer_(game_.board()), surface_(new ZoomStage(form1ClientSize(), formFont(), this)),
       cellClicks_([this](const QObject* cellLabel) { writeByDoubleClick(cellLabel); }),
       settings_(readSettings()) {
+    game_.setOpponent(computer_);
     shownBack_.fill(kNeverMirrored);
     installChoiceAccessibility();
     setFont(formFont());

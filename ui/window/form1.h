@@ -1,5 +1,6 @@
 #pragma once
 
+#include "computer/computer.h"
 #include "game/game.h"
 #include "ui/common/settings.h"
 #include "ui/platform/platform_host.h"
@@ -84,6 +85,7 @@ class Form1 : public QMainWindow, public PlatformHost {
 
     QtPlatform platform_;
     Game game_;
+    Computer computer_;
     // Child widgets belong to their Qt parent; these only point at them.
     ZoomStage* surface_;
     std::array<QWidget*, kControlCount> widgets_{};

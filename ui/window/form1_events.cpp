@@ -28,9 +28,10 @@ void Form1::writeByDoubleClick(const QObject* cellLabel) {
     if (game_.ended() || !cell) {
         return;
     }
-    if (const auto button = writeButtonFor(game_, *cell)) {
+    const auto outlook = game_.outlook(*cell);
+    if (outlook && outlook->button) {
         platform_.answerFirstInput(std::string(selectorText(cell->k)),
-                                   [this, button] { route(*button); });
+                                   [this, button = *outlook->button] { route(button); });
     }
 }
 

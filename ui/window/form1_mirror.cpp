@@ -23,13 +23,11 @@ void Form1::sync() {
 
 // While a game is under way the header name of the side that plays now is
 // bold. Against the computer that side is the computer only while it plays,
-// inside the click that hands it the dice.
+// inside the click that hands it the dice. Once a column is full nobody plays.
 void Form1::markWhoseTurn() {
-    const State& st = game_.state();
-    const bool underWay = !game_.controls()[Ctl::Frame1].visible;
-    const bool rightSide = st.gamemode == 1 ? st.turnowner == 2 : game_.computer().playing();
-    setBold(widgets_[at(Ctl::Label8)], underWay && !rightSide);
-    setBold(widgets_[at(Ctl::Label32)], underWay && rightSide);
+    const Phase phase = game_.phase();
+    setBold(widgets_[at(Ctl::Label8)], phase == Phase::leftSide);
+    setBold(widgets_[at(Ctl::Label32)], phase == Phase::rightSide || phase == Phase::computer);
 }
 
 void Form1::mirrorControl(Ctl c) {

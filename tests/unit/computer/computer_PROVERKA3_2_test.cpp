@@ -23,7 +23,7 @@ TEST_F(ThreePairsTest, OneEachOfFourFiveSixBecomeThreePairs) {
     dice({4, 5, 6, 1, 2, 3});
     pf.faces({4, 5, 6});
     const Column before = st.compscore;
-    game.computer().PROVERKA3_2();
+    computer.runFrom(&Computer::PROVERKA3_2);
     expectEntry(cat::tri_dva, 30, "wow.wav", before);
     EXPECT_EQ(shown(), (std::vector<std::string>{"4", "5", "6", "4", "5", "6"}));
 }
@@ -32,7 +32,7 @@ TEST_F(ThreePairsTest, NoPairsButEnoughForKvint) {
     dice({4, 4, 5, 6, 6, 1});
     pf.faces({3, 4});
     Column before = st.compscore;
-    game.computer().PROVERKA3_2();
+    computer.runFrom(&Computer::PROVERKA3_2);
     expectEntry(cat::kvint, 29, "wow.wav", before);
     EXPECT_EQ(faces(st), (std::vector<int>{4, 4, 5, 6, 6, 4}));
 
@@ -41,7 +41,7 @@ TEST_F(ThreePairsTest, NoPairsButEnoughForKvint) {
     dice({4, 4, 5, 6, 6, 1});
     pf.faces({4});
     before = st.compscore;
-    game.computer().PROVERKA3_2();
+    computer.runFrom(&Computer::PROVERKA3_2);
     expectEntry(cat::kvint, 29, "wow.wav", before);
 }
 
@@ -85,7 +85,7 @@ TEST_F(ThreePairsTest, FivesAndSixesAfterThePairsFailed) {
             pf.faces({f});
         }
         const Column before = st.compscore;
-        game.computer().PROVERKA3_2();
+        computer.runFrom(&Computer::PROVERKA3_2);
         expectEntry(c.k, c.v, "wow.wav", before);
     }
 }
@@ -109,28 +109,24 @@ TEST_F(ThreePairsTest, FivesAndSixesFailingSkipTheFoursStage) {
     expectWentOn(before, {1, 5, 5, 6, 6, 6});
 }
 
-// Notes what the first two dice boxes show at each sound.
-struct SnapshotPlatform : FakePlatform {
-    const Game* game = nullptr;
-    std::vector<std::string> seen;
-    void playSound(std::string_view file, Wait wait) override {
-        FakePlatform::playSound(file, wait);
-        const Controls& ui = game->controls();
-        seen.push_back(std::string(file) + " [" + ui[Ctl::Text1].text + "," + ui[Ctl::Text2].text +
-                       "]");
-    }
-};
-
 TEST(ThreePairsSoundTest, FourSixesAndTwoFivesSoundTwiceWithTheFirstDieBetween) {
-    SnapshotPlatform pf;
+    RecordingPlatform pf;
     Game game{pf, "."};
-    pf.game = &game;
+    Computer computer{game.board()};
+    // What the first two dice boxes show at each sound.
+    std::vector<std::string> seen;
+    pf.onCall = [&](const std::string& call) {
+        if (call.starts_with("sound ")) {
+            const Controls& ui = game.controls();
+            seen.push_back(call + " [" + ui[Ctl::Text1].text + "," + ui[Ctl::Text2].text + "]");
+        }
+    };
     State& st = game.state();
     st.compscore(cat::kvint) = 99;
     st.kubik = {{4, 5, 5, 6, 6, 1}};
     pf.faces({6, 6});
-    game.computer().PROVERKA3_2();
-    EXPECT_EQ(pf.seen, (std::vector<std::string>{"wow.wav [,]", "ye.wav [6,]"}));
+    computer.runFrom(&Computer::PROVERKA3_2);
+    EXPECT_EQ(seen, (std::vector<std::string>{"sound wow.wav 0 [,]", "sound ye.wav 0 [6,]"}));
     EXPECT_EQ(pf.takeCalls(), (std::vector<std::string>{"sound wow.wav 0", "sound ye.wav 0"}));
     EXPECT_EQ(st.compscore(cat::tri_dva), 34);
     EXPECT_EQ(game.controls()[Ctl::comp8].text, "34");
@@ -167,7 +163,7 @@ TEST_F(ThreePairsTest, FoursAndSixesAfterThePairsFailed) {
             pf.faces({f});
         }
         const Column before = st.compscore;
-        game.computer().PROVERKA3_2();
+        computer.runFrom(&Computer::PROVERKA3_2);
         expectEntry(c.k, c.v, c.k == 4 || c.k == 6 ? "ye.wav" : "wow.wav", before);
     }
 }

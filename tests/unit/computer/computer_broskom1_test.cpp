@@ -10,7 +10,7 @@ using RollTest = TurnTest;
 TEST_F(RollTest, BroskomRattlesQuietlyThenRollsSortedAndShowsTheTurnButtons) {
     // 0.1 and 0.95 fall outside 1..6 and are drawn again.
     pf.randoms = {0.1F, 0.5F, 0.8F, 0.95F, 0.5F, 0.8F, 0.5F, 0.8F};
-    game.computer().broskom();
+    computer.broskom();
     EXPECT_EQ(pf.takeCalls(), (std::vector<std::string>{"sound dice05.wav 2", "focus Command4",
                                                         "sound wow.wav 0"}));
     EXPECT_EQ(faces(st), (std::vector<int>{6, 6, 6, 3, 3, 3}));
@@ -51,7 +51,7 @@ TEST_F(RollTest, TheRollItselfWritesTwoTriplesThreePairsOrTheStraight) {
             pf.faces({f});
         }
         const Column before = st.compscore;
-        game.computer().broskom1();
+        computer.broskom1();
         std::vector<int> sorted = c.drawn;
         std::sort(sorted.rbegin(), sorted.rend());
         EXPECT_EQ(faces(st), sorted);
@@ -83,7 +83,7 @@ TEST_F(RollTest, OnlyTheHighCountersAreClearedAroundTheRoll) {
         st.facesum(f) = 9;
     }
     pf.faces({6, 5, 4, 3, 2, 1});
-    game.computer().broskom1();
+    computer.broskom1();
     EXPECT_EQ(st.compscore(cat::strit), 21);
     EXPECT_EQ(std::vector<int>(st.facesum.begin(), st.facesum.end()),
               (std::vector<int>{9, 9, 9, 0, 0, 0}));
@@ -95,7 +95,7 @@ TEST_F(RollTest, AFullHumanSheetEndsTheGameBeforeAnyRoll) {
         st.compscore(k) = 14;
     }
     dice({1, 2, 3, 4, 5, 6});
-    game.computer().broskom1(); // nothing queued: a roll would throw
+    computer.broskom1(); // nothing queued: a roll would throw
     EXPECT_EQ(pf.takeCalls(),
               (std::vector<std::string>{
                   "sound end.wav 0",
@@ -110,7 +110,7 @@ TEST_F(RollTest, ARollCutShortStillLetsTheNextTurnRoll) {
     EXPECT_FALSE(run(&Computer::broskom1));
     pf.takeCalls();
     pf.faces({6, 5, 4, 3, 2, 1});
-    game.computer().broskom1();
+    computer.broskom1();
     EXPECT_EQ(st.compscore(cat::strit), 21);
 }
 

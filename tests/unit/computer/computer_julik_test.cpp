@@ -15,8 +15,9 @@ TEST_F(JulikTest, NewRollOnlyWhenThePersonHoldsTheBigCombinations) {
                                    1 | 2 | 4 | 8, 1 | 4 | 8, 2 | 4 | 8};
     for (int mask = 0; mask < 16; ++mask) {
         SCOPED_TRACE(mask);
-        FakePlatform p;
+        RecordingPlatform p;
         Game g{p, "."};
+        Computer c{g.board()};
         g.state().mayscore(cat::dva_tri) = (mask & 1) != 0 ? 30 : 0;
         g.state().mayscore(cat::tri_dva) = (mask & 2) != 0 ? 30 : 0;
         g.state().mayscore(cat::strit) = (mask & 4) != 0 ? 21 : 0;
@@ -25,7 +26,7 @@ TEST_F(JulikTest, NewRollOnlyWhenThePersonHoldsTheBigCombinations) {
         // A new roll shows "бросай" and then wants its first die, which is not queued.
         bool rolled = false;
         try {
-            g.computer().julik();
+            c.julik();
         } catch (const std::runtime_error&) {
             rolled = true;
         }
@@ -37,7 +38,7 @@ TEST_F(JulikTest, NewRollOnlyWhenThePersonHoldsTheBigCombinations) {
 
 TEST_F(JulikTest, ANewRollJudgesTheGameAgain) {
     st.mayscore = {{5, 5, 5, 5, 5, 5, 30, 30, 21, 24, 30}};
-    game.computer().julik();
+    computer.julik();
     EXPECT_EQ(pf.takeCalls(),
               (std::vector<std::string>{
                   "sound end.wav 0",
@@ -53,19 +54,18 @@ TEST_F(JulikTest, NoNewRollWhenTheComputerHasNothingLeftToWrite) {
     EXPECT_FALSE(game.controls()[Ctl::Command4].visible);
 }
 
-// Notes how deep the stack is each time a roll gives "бросай" the focus.
-struct DepthPlatform : FakePlatform {
-    std::vector<std::uintptr_t> depths;
-    void focus(Ctl c) override {
-        const char here = 0;
-        depths.push_back(reinterpret_cast<std::uintptr_t>(&here));
-        FakePlatform::focus(c);
-    }
-};
-
 TEST(JulikLoopTest, TenThousandNewRollsRunOneAfterAnotherOnAFlatStack) {
-    DepthPlatform pf;
+    RecordingPlatform pf;
     Game game{pf, "."};
+    Computer computer{game.board()};
+    // How deep the stack is each time a roll gives "бросай" the focus.
+    std::vector<std::uintptr_t> depths;
+    pf.onCall = [&depths](const std::string& call) {
+        if (call.starts_with("focus ")) {
+            const char here = 0;
+            depths.push_back(reinterpret_cast<std::uintptr_t>(&here));
+        }
+    };
     State& st = game.state();
     st.level = strength::pro;
     st.mayscore(cat::dva_tri) = 30;
@@ -81,11 +81,11 @@ TEST(JulikLoopTest, TenThousandNewRollsRunOneAfterAnotherOnAFlatStack) {
     }
     pf.faces({6, 5, 4, 3, 2, 1});
     pf.takeCalls();
-    game.computer().broskom();
+    computer.broskom();
     EXPECT_EQ(st.compscore(cat::strit), 21);
     EXPECT_TRUE(pf.randoms.empty());
-    ASSERT_EQ(pf.depths.size(), rounds + 1U);
-    EXPECT_EQ(std::count(pf.depths.begin(), pf.depths.end(), pf.depths.front()), rounds + 1);
+    ASSERT_EQ(depths.size(), rounds + 1U);
+    EXPECT_EQ(std::count(depths.begin(), depths.end(), depths.front()), rounds + 1);
     const auto calls = pf.takeCalls();
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "sound wow.wav 0"), 1);
     EXPECT_EQ(calls.back(), "sound wow.wav 0");

@@ -9,7 +9,7 @@ TEST_F(TwoTriplesTest, FivesAndSixesGetTwoThrowsAtTheTriples) {
     dice({5, 5, 6, 1, 2, 3});
     pf.faces({5, 6, 1, 6});
     Column before = st.compscore;
-    game.computer().proverka2_3();
+    computer.runFrom(&Computer::proverka2_3);
     expectEntry(cat::dva_tri, 33, "wow.wav", before);
     EXPECT_EQ(shown(), (std::vector<std::string>{"5", "5", "6", "5", "6", "6"}));
 
@@ -17,7 +17,7 @@ TEST_F(TwoTriplesTest, FivesAndSixesGetTwoThrowsAtTheTriples) {
     dice({5, 5, 6, 1, 2, 3});
     pf.faces({5, 6, 1, 2});
     before = st.compscore;
-    game.computer().proverka2_3();
+    computer.runFrom(&Computer::proverka2_3);
     expectEntry(cat::kvint, 29, "wow.wav", before);
 }
 
@@ -27,7 +27,7 @@ TEST_F(TwoTriplesTest, FourFivesAndTwoSixesTakeThreePairsThenFaceThenKvint) {
         dice({5, 5, 6, 6, 1, 2});
         pf.faces({5, 3, 5});
         const Column before = st.compscore;
-        game.computer().proverka2_3();
+        computer.runFrom(&Computer::proverka2_3);
         expectEntry(k, k == 5 ? 20 : 32, k == 5 ? "ye.wav" : "wow.wav", before);
         EXPECT_EQ(faces(st), (std::vector<int>{5, 5, 6, 6, 5, 5}));
         st.compscore(k) = 99;
@@ -57,21 +57,21 @@ TEST_F(TwoTriplesTest, ThreeFivesAndOneSixThrowTheSixToo) {
     dice({5, 5, 5, 6, 1, 2});
     pf.faces({1, 2, 6, 6, 6});
     Column before = st.compscore;
-    game.computer().proverka2_3();
+    computer.runFrom(&Computer::proverka2_3);
     expectEntry(cat::dva_tri, 33, "wow.wav", before);
 
     st.compscore = {};
     dice({5, 5, 5, 6, 1, 2});
     pf.faces({1, 2, 5, 5, 5});
     before = st.compscore;
-    game.computer().proverka2_3();
+    computer.runFrom(&Computer::proverka2_3);
     expectEntry(cat::dva_tri, 30, "wow.wav", before);
 
     st.compscore = {};
     dice({5, 5, 5, 6, 1, 2});
     pf.faces({1, 2, 5, 6, 6});
     before = st.compscore;
-    game.computer().proverka2_3();
+    computer.runFrom(&Computer::proverka2_3);
     expectEntry(cat::tri_dva, 32, "wow.wav", before);
 }
 
@@ -126,7 +126,7 @@ TEST_F(TwoTriplesTest, SixesWithOneFiveNeverTakeTheTriplesOrPairs) {
         dice({5, 6, 6, 6, 1, 2});
         pf.faces({1, 2, 6, 6, 6});
         const Column before = st.compscore;
-        game.computer().proverka2_3();
+        computer.runFrom(&Computer::proverka2_3);
         expectEntry(c.k, c.v, c.k == 6 ? "ye.wav" : "wow.wav", before);
     }
 }
@@ -135,14 +135,14 @@ TEST_F(TwoTriplesTest, FoursAndSixesGetTwoThrowsAtTheTriples) {
     dice({4, 4, 6, 6, 1, 2});
     pf.faces({4, 3, 6});
     Column before = st.compscore;
-    game.computer().proverka2_3();
+    computer.runFrom(&Computer::proverka2_3);
     expectEntry(cat::dva_tri, 30, "wow.wav", before);
 
     st.compscore = {};
     dice({4, 4, 6, 6, 1, 2});
     pf.faces({4, 3, 4});
     before = st.compscore;
-    game.computer().proverka2_3();
+    computer.runFrom(&Computer::proverka2_3);
     expectEntry(cat::tri_dva, 28, "wow.wav", before);
 }
 
@@ -150,7 +150,7 @@ TEST_F(TwoTriplesTest, SixesWithOneFourOrFoursAloneAtTheOtherStrengths) {
     dice({4, 6, 6, 1, 2, 3});
     pf.faces({1, 2, 3, 6, 6, 6, 6});
     Column before = st.compscore;
-    game.computer().proverka2_3();
+    computer.runFrom(&Computer::proverka2_3);
     expectEntry(cat::dva_tri, 36, "wow.wav", before);
 
     // The kvint total is kept even when it falls short.
@@ -167,7 +167,7 @@ TEST_F(TwoTriplesTest, SixesWithOneFourOrFoursAloneAtTheOtherStrengths) {
     dice({4, 4, 6, 1, 2, 3});
     pf.faces({1, 2, 3, 4, 4, 1, 2});
     before = st.compscore;
-    game.computer().proverka2_3();
+    computer.runFrom(&Computer::proverka2_3);
     expectEntry(4, 16, "ye.wav", before);
 }
 
@@ -178,7 +178,7 @@ TEST_F(TwoTriplesTest, TheFoursStageReadsTheFoursCountedAtTheStart) {
     pf.faces({1, 2, 3});
     pf.faces({4, 4, 6, 4, 1, 6});
     const Column before = st.compscore;
-    game.computer().proverka2_3();
+    computer.runFrom(&Computer::proverka2_3);
     expectEntry(cat::dva_tri, 30, "wow.wav", before);
     EXPECT_EQ(faces(st), (std::vector<int>{4, 4, 6, 6, 4, 6}));
 }
@@ -193,7 +193,7 @@ TEST_F(TwoTriplesTest, NoStageForTheDiceGoesStraightOnAtEveryStrength) {
         dice({4, 5, 6, 1, 2, 3});
         pf.faces({4, 5, 6});
         const Column before = st.compscore;
-        game.computer().proverka2_3();
+        computer.runFrom(&Computer::proverka2_3);
         expectEntry(cat::tri_dva, 30, "wow.wav", before);
     }
     st.level = strength::novice;

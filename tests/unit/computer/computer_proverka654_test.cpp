@@ -61,7 +61,7 @@ TEST_F(FallbackTest, DecisionTableOfTheStages) {
             st.kubik(i) = static_cast<Face>(c.dice[i - 1]);
         }
         const Column before = st.compscore;
-        game.computer().proverka654();
+        computer.runFrom(&Computer::proverka654);
         expectEntry(c.k, c.v, c.sound, before);
     }
 }
@@ -70,13 +70,13 @@ TEST_F(FallbackTest, FivesAndSixesThrowOnlyTheOddDie) {
     dice({5, 5, 5, 6, 6, 1});
     pf.faces({6});
     Column before = st.compscore;
-    game.computer().proverka654();
+    computer.runFrom(&Computer::proverka654);
     expectEntry(cat::dva_tri, 33, "wow.wav", before);
 
     dice({6, 6, 6, 6, 5, 2}); // "2/3" now written
     pf.faces({5});
     before = st.compscore;
-    game.computer().proverka654();
+    computer.runFrom(&Computer::proverka654);
     expectEntry(cat::tri_dva, 34, "wow.wav", before);
     EXPECT_EQ(faces(st), (std::vector<int>{6, 6, 6, 6, 5, 5}));
 }
@@ -88,7 +88,7 @@ TEST_F(FallbackTest, FoursAndFivesThenTheLoneStages) {
     pf.faces({1, 1});          // 4 4 4 5 5 1
     pf.faces({5, 5, 5, 1, 1}); // fives: 5 5 5 5 5 1
     Column before = st.compscore;
-    game.computer().proverka654();
+    computer.runFrom(&Computer::proverka654);
     expectEntry(5, 25, "ye.wav", before);
 
     dice({4, 4, 4, 5, 5, 1});
@@ -96,7 +96,7 @@ TEST_F(FallbackTest, FoursAndFivesThenTheLoneStages) {
     pf.faces({4, 4, 4, 4, 4, 4, 4, 4}); // fives throw the fours: 4 4 4 5 5 4
     pf.faces({4, 4});                   // fours: 4 4 4 4 4 4
     before = st.compscore;
-    game.computer().proverka654();
+    computer.runFrom(&Computer::proverka654);
     expectEntry(4, 24, "ye.wav", before);
 }
 
@@ -106,7 +106,7 @@ TEST_F(FallbackTest, FoursAndSixesWithoutAFiveNeverStartTheFivesStage) {
     pf.faces({1, 1, 1, 1, 1, 1});       // fours and sixes: 6 6 4 1 1 1
     pf.faces({5, 5, 5, 5, 5, 5, 5, 5}); // sixes: 6 6 5 5 5 5, fives no stage looks at
     const Column before = st.compscore;
-    game.computer().proverka654();
+    computer.runFrom(&Computer::proverka654);
     expectNoEntry(before);
     EXPECT_EQ(sounds(), std::vector<std::string>{"thin.wav 0"});
     EXPECT_EQ(faces(st), (std::vector<int>{6, 6, 5, 5, 5, 5}));
@@ -121,7 +121,7 @@ TEST_F(FallbackTest, FivesStageReadsTheCountOfTheFirstStageAfterTheSixesThrewThe
     pf.faces({1, 1, 1, 1, 1, 1, 1, 1, 1, 1}); // sixes throw the five: 6 1 1 1 1 1
     pf.faces({5, 5, 5, 5, 2, 2, 2, 2});       // fives, though none is left
     const Column before = st.compscore;
-    game.computer().proverka654();
+    computer.runFrom(&Computer::proverka654);
     expectEntry(5, 20, "ye.wav", before);
     EXPECT_EQ(faces(st), (std::vector<int>{5, 5, 5, 5, 2, 2}));
 }
@@ -133,7 +133,7 @@ TEST_F(FallbackTest, FivesAndSixesLeaveTheFoursUncounted) {
     pf.faces({4, 4, 4, 4, 4, 4, 4, 4, 4, 4});       // sixes: 6 4 4 4 4 4
     pf.faces({4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4}); // fives: six fours
     const Column before = st.compscore;
-    game.computer().proverka654();
+    computer.runFrom(&Computer::proverka654);
     expectNoEntry(before); // six fours, category 4 free, yet the fours stage stays out
     EXPECT_EQ(faces(st), (std::vector<int>{4, 4, 4, 4, 4, 4}));
     EXPECT_EQ(st.facesum(4), 0);
@@ -144,7 +144,7 @@ TEST_F(FallbackTest, SixFivesWithCombinationsWrittenGoToTheFaceWithoutAThrow) {
     written({7, 8});
     dice({5, 5, 5, 5, 5, 5});
     const Column before = st.compscore;
-    game.computer().proverka654();
+    computer.runFrom(&Computer::proverka654);
     expectEntry(5, 30, "ye.wav", before);
 }
 
@@ -152,7 +152,7 @@ TEST_F(FallbackTest, KvintTakesAnyTotalOnceTheRestIsWritten) {
     allWrittenBut({cat::kvint});
     dice({1, 1, 1, 2, 2, 2});
     const Column before = st.compscore;
-    game.computer().proverka654();
+    computer.runFrom(&Computer::proverka654);
     expectEntry(cat::kvint, 9, "ye.wav", before);
 }
 
@@ -160,7 +160,7 @@ TEST_F(FallbackTest, AWrittenKvintIsNeverReplaced) {
     allWrittenBut({});
     dice({1, 1, 1, 2, 2, 2});
     const Column before = st.compscore;
-    game.computer().proverka654();
+    computer.runFrom(&Computer::proverka654);
     expectNoEntry(before);
     EXPECT_EQ(sounds(), std::vector<std::string>{"thin.wav 0"});
     EXPECT_EQ(game.controls()[comp(cat::kvint)].text, "");
@@ -174,7 +174,7 @@ TEST_F(FallbackTest, NothingFitsShowsTheDiceAndOnlyTheProHandsOn) {
         dice({1, 1, 1, 2, 2, 3});
         pf.takeCalls();
         const Column before = st.compscore;
-        game.computer().proverka654();
+        computer.runFrom(&Computer::proverka654);
         expectNoEntry(before);
         EXPECT_EQ(shown(), (std::vector<std::string>{"1", "1", "1", "2", "2", "3"}));
         const auto played = sounds();

@@ -11,7 +11,7 @@ TEST_F(HighFacesTest, SixSixesGoToTwoTriplesThreePairsThenTheFace) {
         dice({6, 6, 6, 6, 1, 2});
         pf.faces({6, 6}); // the second pass finds nothing to throw
         const Column before = st.compscore;
-        game.computer().proverka();
+        computer.runFrom(&Computer::proverka);
         expectEntry(k, 36, k == 6 ? "ye.wav" : "wow.wav", before);
         EXPECT_EQ(st.facesum(6), 0);
         st.compscore(k) = 99;
@@ -22,28 +22,28 @@ TEST_F(HighFacesTest, FourSixesPreferCareFiveSixesTheFace) {
     dice({6, 6, 6, 6, 1, 2});
     pf.faces({1, 2, 3, 4}); // two passes over the two odd dice
     Column before = st.compscore;
-    game.computer().proverka();
+    computer.runFrom(&Computer::proverka);
     expectEntry(cat::care, 24, "wow.wav", before);
     EXPECT_EQ(faces(st), (std::vector<int>{6, 6, 6, 6, 3, 4}));
 
     dice({6, 6, 6, 6, 1, 2}); // "care" now written
     pf.faces({1, 2, 3, 4});
     before = st.compscore;
-    game.computer().proverka();
+    computer.runFrom(&Computer::proverka);
     expectEntry(6, 24, "ye.wav", before);
 
     st.compscore = {};
     dice({6, 6, 6, 6, 1, 2});
     pf.faces({6, 2, 3});
     before = st.compscore;
-    game.computer().proverka();
+    computer.runFrom(&Computer::proverka);
     expectEntry(6, 30, "ye.wav", before);
 
     written({cat::care});
     dice({6, 6, 6, 6, 1, 2});
     pf.faces({6, 2, 3});
     before = st.compscore;
-    game.computer().proverka();
+    computer.runFrom(&Computer::proverka);
     expectEntry(cat::kvint, 33, "wow.wav", before);
 }
 
@@ -62,20 +62,20 @@ TEST_F(HighFacesTest, FourFivesTakeCombinationsFaceOrKvint) {
     dice({5, 5, 5, 5, 1, 2});
     pf.faces({5, 1, 5});
     Column before = st.compscore;
-    game.computer().proverka();
+    computer.runFrom(&Computer::proverka);
     expectEntry(cat::dva_tri, 30, "wow.wav", before);
 
     dice({5, 5, 5, 5, 1, 2});
     pf.faces({3, 1, 2, 4});
     before = st.compscore;
-    game.computer().proverka();
+    computer.runFrom(&Computer::proverka);
     expectEntry(5, 20, "ye.wav", before);
 
     written({5});
     dice({5, 5, 5, 5, 1, 2});
     pf.faces({5, 4, 4});
     before = st.compscore;
-    game.computer().proverka();
+    computer.runFrom(&Computer::proverka);
     expectEntry(cat::kvint, 29, "wow.wav", before);
     EXPECT_EQ(st.dicesum, 29);
     EXPECT_EQ(st.facesum(5), 0);
@@ -98,14 +98,14 @@ TEST_F(HighFacesTest, ThreesAreJudgedByTheirCountAtTheStart) {
     pf.faces({1, 1, 2, 2, 6, 6});
     pf.faces({3, 3, 3, 3, 1, 1, 2, 2});
     const Column before = st.compscore;
-    game.computer().proverka();
+    computer.runFrom(&Computer::proverka);
     expectEntry(3, 12, "ye.wav", before);
     EXPECT_EQ(faces(st), (std::vector<int>{3, 3, 3, 3, 1, 2}));
 
     dice({4, 4, 4, 1, 2, 3});
     pf.faces({4, 1, 1, 2, 2});
     const Column again = st.compscore;
-    game.computer().proverka();
+    computer.runFrom(&Computer::proverka);
     expectEntry(4, 16, "ye.wav", again);
 }
 
@@ -114,7 +114,7 @@ TEST_F(HighFacesTest, NothingToChaseLeavesTheDiceForTheTwoTriplesCheck) {
     // Untouched here, then kept and thrown by the 2/3 check.
     pf.faces({5, 3, 6});
     const Column before = st.compscore;
-    game.computer().proverka();
+    computer.runFrom(&Computer::proverka);
     expectEntry(cat::dva_tri, 33, "wow.wav", before);
     EXPECT_EQ(faces(st), (std::vector<int>{6, 6, 5, 5, 5, 6}));
 }

@@ -10,7 +10,7 @@ TEST_F(StraightTest, ASingleDuplicateGetsTwoThrowsAtTheStraight) {
     dice({5, 4, 3, 2, 1, 1});
     pf.faces({6});
     Column before = st.compscore;
-    game.computer().proverkastrit();
+    computer.runFrom(&Computer::proverkastrit);
     expectEntry(cat::strit, 21, "wow.wav", before);
     EXPECT_EQ(shown(), (std::vector<std::string>{"1", "2", "3", "4", "5", "6"}));
     EXPECT_EQ(st.pairs, 1);
@@ -21,7 +21,7 @@ TEST_F(StraightTest, ASingleDuplicateGetsTwoThrowsAtTheStraight) {
     dice({5, 4, 3, 2, 1, 1});
     pf.faces({2, 6});
     before = st.compscore;
-    game.computer().proverkastrit();
+    computer.runFrom(&Computer::proverkastrit);
     expectEntry(cat::strit, 21, "wow.wav", before);
 }
 
@@ -54,7 +54,7 @@ TEST_F(StraightTest, AWrittenStraightPassesTheDiceOnUnsorted) {
     allWrittenBut({cat::kvint});
     dice({3, 3, 2, 2, 1, 1});
     const Column before = st.compscore;
-    game.computer().proverkastrit(); // the last check puts the total into "kvint"
+    computer.runFrom(&Computer::proverkastrit); // the last check puts the total into "kvint"
     expectEntry(cat::kvint, 12, "ye.wav", before);
     EXPECT_EQ(shown(), (std::vector<std::string>{"3", "3", "2", "2", "1", "1"}));
 }

@@ -1,4 +1,6 @@
-#include "fake_platform.h"
+#include "computer/computer.h"
+#include "game/game.h"
+#include "support/recording_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -59,8 +61,9 @@ std::string mismatch(std::size_t k, int v, const Dice& d, const Column& before) 
 }
 
 struct Turn {
-    FakePlatform pf;
+    RecordingPlatform pf;
     Game game{pf, "."};
+    Computer computer{game.board()};
     State& st = game.state();
 };
 
@@ -93,7 +96,7 @@ std::string playTurn(u8 level, std::mt19937& gen) {
     };
     const Column before = t.st.compscore;
     try {
-        t.game.computer().broskom();
+        t.computer.broskom();
     } catch (const std::exception& e) {
         return e.what();
     }

@@ -1,4 +1,5 @@
-#include "fake_platform.h"
+#include "game/game.h"
+#include "support/recording_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@ namespace kvint::test {
 namespace {
 
 struct DiceTest : ::testing::Test {
-    FakePlatform pf;
+    RecordingPlatform pf;
     Game game{pf, "."};
 
     void enterGame(std::initializer_list<int> dice) {

@@ -1,4 +1,6 @@
-#include "fake_platform.h"
+#include "computer/computer.h"
+#include "game/game.h"
+#include "support/recording_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +11,7 @@ namespace kvint::test {
 namespace {
 
 // The messages only, as "msgbox CAPTION | TEXT" and "inputbox CAPTION | TEXT".
-std::vector<std::string> boxes(FakePlatform& pf) {
+std::vector<std::string> boxes(RecordingPlatform& pf) {
     std::vector<std::string> out;
     for (std::string& c : pf.takeCalls()) {
         if (c.starts_with("msgbox ") || c.starts_with("inputbox ")) {
@@ -20,9 +22,11 @@ std::vector<std::string> boxes(FakePlatform& pf) {
 }
 
 struct EnglishGame : ::testing::Test {
-    FakePlatform pf;
+    RecordingPlatform pf;
     Game game{pf, ".", Language::en};
+    Computer computer{game.board()};
     const Controls& ui = game.controls();
+    EnglishGame() { game.setOpponent(computer); }
 };
 
 TEST_F(EnglishGame, AgainstTheComputerEveryBoxAndCaptionIsEnglish) {

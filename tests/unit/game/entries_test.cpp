@@ -1,4 +1,5 @@
-#include "fake_platform.h"
+#include "game/game.h"
+#include "support/recording_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@ const std::string kAlreadyWritten = "msgbox Сообщение | Вы уже з�
 
 // A game of two people, Аня against Боря, with player one's dice on view.
 struct TwoPlayers : ::testing::Test {
-    FakePlatform pf;
+    RecordingPlatform pf;
     Game game{pf, "."};
 
     void SetUp() override {
@@ -167,7 +168,7 @@ namespace kvint::test {
 namespace {
 
 TEST(InputBox, TakesAtMost255CharactersNeverSplittingOne) {
-    FakePlatform pf;
+    RecordingPlatform pf;
     Game game{pf, "."};
     std::string longName;
     for (int i = 0; i < 300; ++i) {

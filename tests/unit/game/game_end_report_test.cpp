@@ -1,4 +1,6 @@
-#include "fake_platform.h"
+#include "computer/computer.h"
+#include "game/game.h"
+#include "support/recording_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +8,6 @@
 
 namespace kvint::test {
 namespace {
-
-struct ReportingPlatform : FakePlatform {
-    std::vector<GameResult> results;
-    void gameEnded(const GameResult& result) override { results.push_back(result); }
-};
 
 void fill(Column& column, u8 points, std::size_t upTo) {
     for (std::size_t k = 1; k <= upTo; ++k) {
@@ -29,8 +26,10 @@ void expectResult(const GameResult& r, int mode, int level, int left, int right)
 // end; the platform hears of each game once, and "Новая" before the end
 // reports nothing.
 TEST(GameEndReport, EachEndedGameIsReportedOnceWhateverJudgesItAgain) {
-    ReportingPlatform pf;
+    RecordingPlatform pf;
     Game game{pf, "."};
+    Computer computer{game.board()};
+    game.setOpponent(computer);
     game.click(Ctl::Check1); // Новичок
     pf.answers = {"Аня"};
     pf.faces({1, 2, 3, 4, 5, 6});
@@ -44,7 +43,7 @@ TEST(GameEndReport, EachEndedGameIsReportedOnceWhateverJudgesItAgain) {
     game.click(Ctl::Command7);
     fill(game.state().mayscore, 10, kCategories);
     fill(game.state().compscore, 15, 2);
-    game.computer().broskom1();
+    computer.broskom1();
     game.brosok();
     game.Command4_Click();
     game.brosok();

@@ -1,8 +1,10 @@
 // Whole games in both modes and at every strength, played by a random but
 // legal player, with the game's invariants checked after every event.
 // KVINT_SOAK_GAMES sets how many games each configuration plays.
+#include "computer/computer.h"
 #include "game/categories.h"
 #include "game/game.h"
+#include "support/recording_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -20,35 +22,6 @@ namespace {
 
 constexpr std::size_t kDrawsPerEventLimit = 1'000'000;
 
-// Answers boxes from the player's plan, draws from a seeded generator, and
-// notices every message shown.
-class SoakPlatform : public Platform {
-  public:
-    explicit SoakPlatform(unsigned seed) : gen(seed) {}
-
-    std::mt19937 gen;
-    std::string nextAnswer;
-    std::vector<std::string> messages;
-    std::size_t draws = 0;
-
-    bool messageBox(std::string_view text, Buttons, std::string_view) override {
-        messages.emplace_back(text);
-        return false;
-    }
-    std::string inputBox(std::string_view, std::string_view) override { return nextAnswer; }
-    void playSound(std::string_view, Wait) override {}
-    void reseed() override {}
-    float random() override {
-        if (++draws > kDrawsPerEventLimit) {
-            throw std::runtime_error("a single event drew a million random numbers");
-        }
-        return static_cast<float>(gen() >> 8) * 0x1p-24F;
-    }
-    void clearSurface() override {}
-    void focus(Ctl) override {}
-    void endProgram() override {}
-};
-
 Dice sorted(Dice d) {
     std::sort(d.begin(), d.end());
     return d;
@@ -65,10 +38,23 @@ constexpr std::array<const char*, kCategories> selectors = {
 class Soak {
   public:
     Soak(unsigned seed, u8 gamemode, Ctl strengthBox)
-        : pf_(seed), game_(pf_, "."), gamemode_(gamemode) {
+        : gen_(seed), game_(pf_, "."), gamemode_(gamemode) {
+        game_.setOpponent(computer_);
+        // Draws come from a seeded generator; every message shown is noted.
+        pf_.endless = [this] {
+            if (++draws_ > kDrawsPerEventLimit) {
+                throw std::runtime_error("a single event drew a million random numbers");
+            }
+            return static_cast<float>(gen_() >> 8) * 0x1p-24F;
+        };
+        pf_.onCall = [this](const std::string& call) {
+            if (call.starts_with("msgbox ")) {
+                messages_.push_back(call.substr(call.find(" | ") + 3));
+            }
+        };
         game_.click(gamemode == 1 ? Ctl::Option2 : Ctl::Option1);
         game_.click(strengthBox);
-        pf_.nextAnswer = "Игрок";
+        pf_.anyAnswer = "Игрок";
         act(Ctl::Command7);
     }
 
@@ -97,7 +83,7 @@ class Soak {
     // hundred steps: far below the budget, and an unfinished game is a fault.
     void step() {
         std::uniform_int_distribution<int> percent(0, 99);
-        const int roll = percent(pf_.gen);
+        const int roll = percent(gen_);
         if (visible(Ctl::Command4)) {
             return act(Ctl::Command4);
         }
@@ -111,7 +97,7 @@ class Soak {
             return act(Ctl::Command1); // game over with only the re-roll button: try it
         }
         if (roll < 8) {
-            return write(left, roll < 6 ? hostileText() : selectors[pf_.gen() % kCategories]);
+            return write(left, roll < 6 ? hostileText() : selectors[gen_() % kCategories]);
         }
         if (roll < 10) {
             return pass(left);
@@ -139,12 +125,12 @@ class Soak {
     void markAndReroll(bool left) {
         const auto keep = keepFor(left ? st().mayscore : st().compscore);
         for (std::size_t i = 1; i <= kDice; ++i) {
-            if (keep ? !(*keep)[i - 1] : pf_.gen() % 3 == 0) {
+            if (keep ? !(*keep)[i - 1] : gen_() % 3 == 0) {
                 const Ctl die = textBox(i);
-                pf_.gen() % 2 ? act(die) : key(die, 13);
+                gen_() % 2 ? act(die) : key(die, 13);
             }
         }
-        key(textBox(1 + pf_.gen() % kDice), static_cast<std::uint16_t>('a' + pf_.gen() % 26));
+        key(textBox(1 + gen_() % kDice), static_cast<std::uint16_t>('a' + gen_() % 26));
         act(Ctl::Command1);
     }
 
@@ -206,11 +192,11 @@ class Soak {
         static const std::array<std::string, 10> texts = {
             "",   " ", "Care", "007", "+6.0", "\x01\x02\t", "🎲🎲", "קבינט", std::string(4000, 'x'),
             "2/3"};
-        return texts[pf_.gen() % texts.size()];
+        return texts[gen_() % texts.size()];
     }
 
     void write(bool left, std::string text) {
-        pf_.nextAnswer = std::move(text);
+        pf_.anyAnswer = std::move(text);
         act(left ? Ctl::Command2 : Ctl::Command5);
     }
     void pass(bool left) { act(left ? Ctl::Command3 : Ctl::Command6); }
@@ -231,14 +217,15 @@ class Soak {
     template <typename F> void event(F&& f, bool attemptsRoll) {
         const State before = st();
         const bool wasOver = over();
-        pf_.messages.clear();
-        pf_.draws = 0;
+        messages_.clear();
+        draws_ = 0;
+        pf_.calls.clear();
         f();
         checkInvariants(before);
         if (wasOver && attemptsRoll) {
             // Every attempt to roll after the end shows the end again.
-            const bool shown = std::any_of(pf_.messages.begin(), pf_.messages.end(), isEndMessage);
-            const bool refusedEntry = !pf_.messages.empty() && !shown;
+            const bool shown = std::any_of(messages_.begin(), messages_.end(), isEndMessage);
+            const bool refusedEntry = !messages_.empty() && !shown;
             EXPECT_TRUE(shown || refusedEntry) << "no end-of-game message after the end";
             if (shown) {
                 // An entry sorts the dice before its hand-over finds the end;
@@ -271,8 +258,12 @@ class Soak {
         ASSERT_LE(written, 1) << "more than one entry on the right in one event";
     }
 
-    SoakPlatform pf_;
+    test::RecordingPlatform pf_;
+    std::mt19937 gen_;
+    std::vector<std::string> messages_;
+    std::size_t draws_ = 0;
     Game game_;
+    Computer computer_{game_.board()};
     u8 gamemode_;
     bool refusedAfterEnd_ = false;
 };

@@ -1,5 +1,6 @@
-#include "fake_platform.h"
+#include "game/game.h"
 #include "game/rules_text.h"
+#include "support/recording_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,7 @@ class RulesWindowTest : public ::testing::Test {
     const std::string& rulesBox() const { return game.controls()[Ctl::Form2_Text1].text; }
 
     fs::path dir = makeDir();
-    FakePlatform pf;
+    RecordingPlatform pf;
     Game game{pf, dir};
 };
 
