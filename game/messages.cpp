@@ -11,6 +11,10 @@ struct Entry {
     std::string_view en;
 };
 
+// The column of each language, in the order of the language table.
+constexpr std::array kColumns = {&Entry::ru, &Entry::en};
+static_assert(kColumns.size() == kLanguages.size(), "every language has its column of texts");
+
 // The Russian texts are the game's own, quirks and all: missing and double
 // blanks, misspellings, and the reports' pieces joined without a blank.
 // clang-format off
@@ -211,7 +215,7 @@ Placeholder placeholderAt(std::string_view text) {
 
 std::string_view messageText(Language lang, Msg id) {
     const Entry& e = kCatalogue[static_cast<std::size_t>(id)];
-    return lang == Language::en ? e.en : e.ru;
+    return e.*kColumns[static_cast<std::size_t>(lang)];
 }
 
 std::string format(Language lang, Msg id, std::initializer_list<std::string_view> args) {

@@ -1,15 +1,13 @@
 #pragma once
 
+#include "game/languages.h"
+
 #include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <string_view>
 
 namespace kvint {
-
-// The language every text the player reads is shown in. Russian is the
-// game's own; the script tool and the tests always play in it.
-enum class Language : unsigned char { ru, en };
 
 // Every text the program shows, one whole sentence or caption per id. A text
 // may hold placeholders {0}, {1}, ... that format() fills in, so a translator

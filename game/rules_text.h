@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/languages.h"
 #include "game/messages.h"
 
 #include <cstddef>
@@ -9,8 +10,6 @@
 
 namespace kvint {
 
-inline constexpr std::string_view kRulesFile = "help.rls";
-inline constexpr std::string_view kEnglishRulesFile = "help-en.rls";
 // More than this is not read: the rules box is no place for a large file.
 inline constexpr std::size_t kRulesLimit = std::size_t{1} << 20;
 
@@ -27,14 +26,14 @@ RulesFile readRulesFile(const std::filesystem::path& file, std::size_t limit = k
 
 // The rules file of each language, beside the program.
 constexpr std::string_view rulesFile(Language lang) {
-    return lang == Language::en ? kEnglishRulesFile : kRulesFile;
+    return languageInfo(lang).rulesFile;
 }
 
 // The text the rules box shows for what was read: decoded to UTF-8, each
 // line followed by one line feed, with a note in lang when the file `name`
 // was unreadable or cut short.
 std::string rulesText(const RulesFile& file, Language lang = Language::ru,
-                      std::string_view name = kRulesFile);
+                      std::string_view name = rulesFile(Language::ru));
 
 // A line ends at CR or at CR LF; a lone LF belongs to its line. Each line
 // comes out followed by one LF; a last line without an end still counts.

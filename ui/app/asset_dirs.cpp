@@ -1,5 +1,6 @@
 #include "ui/app/asset_dirs.h"
 
+#include "game/languages.h"
 #include "game/platform.h"
 #include "game/rules_text.h"
 
@@ -20,8 +21,9 @@ QStringList missingAssets(const QString& folder) {
             missing << file;
         }
     };
-    check(kRulesFile);
-    check(kEnglishRulesFile);
+    for (const LanguageInfo& language : kLanguages) {
+        check(language.rulesFile);
+    }
     for (std::string_view sound : kSoundFiles) {
         check(sound);
     }

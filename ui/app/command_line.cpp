@@ -1,8 +1,9 @@
 #include "ui/app/command_line.h"
 
+#include "game/languages.h"
 #include "ui/app/app_info.h"
 #include "ui/app/asset_dirs.h"
-#include "ui/app/language.h"
+#include "ui/common/qstring_conv.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -15,6 +16,15 @@ namespace kvint::ui {
 namespace {
 
 constexpr int kUsageError = 2;
+
+// The codes --lang takes, as its help and its refusal list them.
+QString languageCodes() {
+    QStringList codes;
+    for (const LanguageInfo& language : kLanguages) {
+        codes << toQString(language.code);
+    }
+    return codes.join(QStringLiteral(" or "));
+}
 
 // The options QGuiApplication takes for itself; accepted here so that they
 // reach it instead of being refused as unknown.
@@ -73,8 +83,9 @@ CommandLine answerArguments(const QStringList& arguments) {
                        "and exit (status 1 when one is missing)."));
     parser.addOption(check);
     const QCommandLineOption lang(QStringLiteral("lang"),
-                                  QStringLiteral("Play in this language, ru or en, instead of "
-                                                 "the desktop's."),
+                                  QStringLiteral("Play in this language, %1, instead of "
+                                                 "the desktop's.")
+                                      .arg(languageCodes()),
                                   QStringLiteral("code"));
     parser.addOption(lang);
     acceptQtOptions(parser);
@@ -101,10 +112,12 @@ CommandLine answerArguments(const QStringList& arguments) {
         return {};
     }
     const QString code = parser.value(lang);
-    if (code != QLatin1String("ru") && code != QLatin1String("en")) {
-        return mistake("unknown language '" + code.toStdString() + "' (ru or en)");
+    const auto chosen = languageWithCode(toStdString(code));
+    if (!chosen) {
+        return mistake("unknown language '" + code.toStdString() + "' (" +
+                       toStdString(languageCodes()) + ")");
     }
-    return {std::nullopt, languageOf(code)};
+    return {std::nullopt, chosen};
 }
 
 } // namespace kvint::ui

@@ -1,5 +1,9 @@
 #include "ui/app/language.h"
 
+#include "game/languages.h"
+#include "ui/common/qstring_conv.h"
+#include "ui/common/qt_locale.h"
+
 #include <QLibraryInfo>
 #include <QLocale>
 
@@ -7,11 +11,10 @@ namespace kvint::ui {
 
 std::optional<Language> languageOf(const QString& code) {
     const QString language = code.section(QLatin1Char('_'), 0, 0).section(QLatin1Char('-'), 0, 0);
-    if (language.compare(QLatin1String("ru"), Qt::CaseInsensitive) == 0) {
-        return Language::ru;
-    }
-    if (language.compare(QLatin1String("en"), Qt::CaseInsensitive) == 0) {
-        return Language::en;
+    for (const LanguageInfo& known : kLanguages) {
+        if (language.compare(toQString(known.code), Qt::CaseInsensitive) == 0) {
+            return known.id;
+        }
     }
     return std::nullopt;
 }
@@ -26,10 +29,12 @@ Language desktopLanguage(const QStringList& userLanguages) {
 }
 
 bool loadQtTranslation(QTranslator& translator, Language lang) {
-    if (lang != Language::ru) {
+    const QLocale locale = qtLocale(lang);
+    // Qt's own texts are written in English.
+    if (locale.language() == QLocale::English) {
         return false;
     }
-    return translator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+    return translator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 

@@ -1,6 +1,7 @@
 #include "ui/statistics/statistics_dialog.h"
 
 #include "ui/common/qstring_conv.h"
+#include "ui/common/qt_locale.h"
 
 #include <QHeaderView>
 #include <QLocale>
@@ -30,7 +31,7 @@ QStringList cells(Language lang, const Tally& t) {
     if (t.played == 0) {
         return {QStringLiteral("0"), {}, {}, {}, {}, {}, {}};
     }
-    const QLocale locale(lang == Language::en ? QLocale::English : QLocale::Russian);
+    const QLocale locale = qtLocale(lang);
     return {QString::number(t.played),
             QString::number(t.won),
             QString::number(t.lost),
