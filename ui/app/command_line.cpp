@@ -3,6 +3,7 @@
 #include "ui/app/app_info.h"
 #include "ui/app/asset_dirs.h"
 #include "ui/app/language.h"
+#include "ui/sound/sound_module.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -43,7 +44,14 @@ int checkInstall() {
     for (const QString& file : missing) {
         std::cout << "missing: " << file.toStdString() << '\n';
     }
-    return missing.isEmpty() ? 0 : 1;
+    const QString module =
+        soundModulePath(soundModuleFolders(QCoreApplication::applicationDirPath()));
+    if (module.isEmpty()) {
+        std::cout << "missing: " << soundModuleName().toStdString() << '\n';
+    } else {
+        std::cout << "Sound module: " << module.toStdString() << '\n';
+    }
+    return missing.isEmpty() && !module.isEmpty() ? 0 : 1;
 }
 
 CommandLine mistake(const std::string& what) {
@@ -69,8 +77,8 @@ CommandLine answerArguments(const QStringList& arguments) {
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption check(
         QStringLiteral("check-install"),
-        QStringLiteral("Tell where the rules and sounds are found, list any that are missing, "
-                       "and exit (status 1 when one is missing)."));
+        QStringLiteral("Tell where the rules, sounds and sound module are found, list any "
+                       "that are missing, and exit (status 1 when one is missing)."));
     parser.addOption(check);
     const QCommandLineOption lang(QStringLiteral("lang"),
                                   QStringLiteral("Play in this language, ru or en, instead of "

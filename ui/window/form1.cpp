@@ -7,6 +7,7 @@
 #include "ui/statistics/statistics_dialog.h"
 #include "ui/window/caption_wrap.h"
 #include "ui/window/die_box.h"
+#include "ui/window/first_paint.h"
 #include "ui/window/fonts.h"
 #include "ui/window/layout.h"
 #include "ui/window/palette.h"
@@ -180,9 +181,9 @@ Form1::Form1(const QString& assetsFolder, Language lang)
     restoreZoomAndPlace();
     sync();
     widgets_[at(Ctl::Command7)]->setFocus(Qt::OtherFocusReason);
-    // Loading the sounds waits for the event loop, by which time the window
-    // is on screen.
-    QTimer::singleShot(0, this, [this] { platform_.preloadSounds(); });
+    // The audio libraries and the sounds load once the window is on screen.
+    onFirstPaint(*this,
+                 [this] { QTimer::singleShot(0, this, [this] { platform_.preloadSounds(); }); });
 }
 
 Form1::~Form1() = default;
