@@ -85,6 +85,9 @@ CommandLine answerArguments(const QStringList& arguments) {
                                                  "the desktop's."),
                                   QStringLiteral("code"));
     parser.addOption(lang);
+    QCommandLineOption firstPaint(QStringLiteral("quit-after-first-paint"));
+    firstPaint.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(firstPaint);
     acceptQtOptions(parser);
 
     if (!parser.parse(arguments)) {
@@ -105,14 +108,15 @@ CommandLine answerArguments(const QStringList& arguments) {
     if (parser.isSet(check)) {
         return {checkInstall()};
     }
+    const bool quit = parser.isSet(firstPaint);
     if (!parser.isSet(lang)) {
-        return {};
+        return {std::nullopt, std::nullopt, quit};
     }
     const QString code = parser.value(lang);
     if (code != QLatin1String("ru") && code != QLatin1String("en")) {
         return mistake("unknown language '" + code.toStdString() + "' (ru or en)");
     }
-    return {std::nullopt, languageOf(code)};
+    return {std::nullopt, languageOf(code), quit};
 }
 
 } // namespace kvint::ui

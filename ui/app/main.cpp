@@ -2,6 +2,7 @@
 #include "ui/app/asset_dirs.h"
 #include "ui/app/command_line.h"
 #include "ui/app/language.h"
+#include "ui/window/first_paint.h"
 #include "ui/window/form1.h"
 
 #include <QApplication>
@@ -32,5 +33,8 @@ int main(int argc, char* argv[]) {
     kvint::ui::Form1 window(kvint::ui::assetsFolder(QCoreApplication::applicationDirPath()), lang);
     QObject::connect(&window, &kvint::ui::Form1::programEnded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    if (line.quitAfterFirstPaint) {
+        kvint::ui::onFirstPaint(window, [] { QCoreApplication::exit(0); });
+    }
     return QApplication::exec();
 }
