@@ -1,3 +1,4 @@
+#include "ui/app/app_icon.h"
 #include "ui/app/app_info.h"
 #include "ui/app/asset_dirs.h"
 #include "ui/app/command_line.h"
@@ -6,7 +7,6 @@
 #include "ui/window/form1.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLocale>
 #include <QTranslator>
 
@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("kvint");
     QApplication::setApplicationVersion(kvint::ui::kAppVersion);
     QGuiApplication::setDesktopFileName(kvint::ui::kAppId);
-    QApplication::setWindowIcon(QIcon::fromTheme(kvint::ui::kAppId, QIcon(":/icons/kvint.png")));
+    QApplication::setWindowIcon(kvint::ui::appIcon());
     // The game decides when the run ends; hiding the main window for the
     // rules must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
