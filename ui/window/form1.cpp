@@ -168,8 +168,10 @@ Form1::Form1(const QString& assetsFolder, Language lang)
     installChoiceAccessibility();
     setFont(formFont());
     setCentralWidget(surface_);
-    buildControls();
     buildMenus();
+    // The zoom comes first, so the controls are laid out once, at their size.
+    restoreZoomAndPlace();
+    buildControls();
     // Captions that wrap are wrapped again for their new width.
     connect(surface_, &ZoomStage::rescaled, this, [this] {
         if (!game_.ended()) {
@@ -178,7 +180,6 @@ Form1::Form1(const QString& assetsFolder, Language lang)
             }
         }
     });
-    restoreZoomAndPlace();
     sync();
     widgets_[at(Ctl::Command7)]->setFocus(Qt::OtherFocusReason);
     // The audio libraries and the sounds load once the window is on screen.
