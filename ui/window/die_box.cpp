@@ -1,7 +1,5 @@
 #include "ui/window/die_box.h"
 
-#include "ui/window/fonts.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -11,7 +9,6 @@ DieBox::DieBox(QWidget* parent) : QLineEdit(parent) {
     setReadOnly(true);
     setContextMenuPolicy(Qt::NoContextMenu);
     setAlignment(Qt::AlignCenter);
-    setFont(diceFont());
     setTextMargins(0, 0, 0, 0);
 }
 
