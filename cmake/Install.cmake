@@ -1,9 +1,12 @@
 # cmake --install BUILD --prefix P: the programs in bin, their files in
-# share/kvint (found as ../share/kvint from the program), and the desktop
-# integration where freedesktop looks for it.
+# share/kvint (found as ../share/kvint from the program), the sound module in
+# lib/kvint, and the desktop integration where freedesktop looks for it.
 include(GNUInstallDirs)
 
 install(TARGETS kvint kvint-script RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The sound module is found as ../lib/kvint from the program: a fixed lib,
+# not the multiarch library folder, as the program looks for it there.
+install(TARGETS kvint-sound LIBRARY DESTINATION lib/kvint)
 install(FILES ${SOUND_PATHS} ${RULES_PATHS}
   DESTINATION ${CMAKE_INSTALL_DATADIR}/kvint)
 

@@ -1,6 +1,6 @@
 # The files an installed kvint consists of, relative to the prefix.
 function(kvint_installed_files out app_id icon_sizes)
-  set(files bin/kvint bin/kvint-script share/kvint/help.rls share/kvint/help-en.rls
+  set(files bin/kvint bin/kvint-script lib/kvint/libkvint-sound.so share/kvint/help.rls share/kvint/help-en.rls
     share/applications/${app_id}.desktop share/metainfo/${app_id}.metainfo.xml
     share/icons/hicolor/scalable/apps/${app_id}.svg
     share/man/man6/kvint.6 share/man/man1/kvint-script.1 share/doc/kvint/LICENSE)

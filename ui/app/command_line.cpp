@@ -4,6 +4,7 @@
 #include "ui/app/app_info.h"
 #include "ui/app/asset_dirs.h"
 #include "ui/common/qstring_conv.h"
+#include "ui/sound/sound_module.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -53,7 +54,14 @@ int checkInstall() {
     for (const QString& file : missing) {
         std::cout << "missing: " << file.toStdString() << '\n';
     }
-    return missing.isEmpty() ? 0 : 1;
+    const QString module =
+        soundModulePath(soundModuleFolders(QCoreApplication::applicationDirPath()));
+    if (module.isEmpty()) {
+        std::cout << "missing: " << soundModuleName().toStdString() << '\n';
+    } else {
+        std::cout << "Sound module: " << module.toStdString() << '\n';
+    }
+    return missing.isEmpty() && !module.isEmpty() ? 0 : 1;
 }
 
 CommandLine mistake(const std::string& what) {
@@ -79,8 +87,8 @@ CommandLine answerArguments(const QStringList& arguments) {
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption check(
         QStringLiteral("check-install"),
-        QStringLiteral("Tell where the rules and sounds are found, list any that are missing, "
-                       "and exit (status 1 when one is missing)."));
+        QStringLiteral("Tell where the rules, sounds and sound module are found, list any "
+                       "that are missing, and exit (status 1 when one is missing)."));
     parser.addOption(check);
     const QCommandLineOption lang(QStringLiteral("lang"),
                                   QStringLiteral("Play in this language, %1, instead of "
@@ -88,6 +96,9 @@ CommandLine answerArguments(const QStringList& arguments) {
                                       .arg(languageCodes()),
                                   QStringLiteral("code"));
     parser.addOption(lang);
+    QCommandLineOption firstPaint(QStringLiteral("quit-after-first-paint"));
+    firstPaint.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(firstPaint);
     acceptQtOptions(parser);
 
     if (!parser.parse(arguments)) {
@@ -108,8 +119,9 @@ CommandLine answerArguments(const QStringList& arguments) {
     if (parser.isSet(check)) {
         return {checkInstall()};
     }
+    const bool quit = parser.isSet(firstPaint);
     if (!parser.isSet(lang)) {
-        return {};
+        return {std::nullopt, std::nullopt, quit};
     }
     const QString code = parser.value(lang);
     const auto chosen = languageWithCode(toStdString(code));
@@ -117,7 +129,7 @@ CommandLine answerArguments(const QStringList& arguments) {
         return mistake("unknown language '" + code.toStdString() + "' (" +
                        toStdString(languageCodes()) + ")");
     }
-    return {std::nullopt, chosen};
+    return {std::nullopt, chosen, quit};
 }
 
 } // namespace kvint::ui

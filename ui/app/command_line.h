@@ -9,10 +9,13 @@
 namespace kvint::ui {
 
 // What the command line asks for: an exit status when the program should
-// stop there (2 for a mistake), else the language --lang chose, if any.
+// stop there (2 for a mistake), else the language --lang chose, if any, and
+// whether to quit as soon as the window is first painted, as the start-up
+// benchmark asks.
 struct CommandLine {
     std::optional<int> exitStatus = std::nullopt;
     std::optional<Language> language = std::nullopt;
+    bool quitAfterFirstPaint = false;
 };
 
 // Answers the options that need no window: --help, --version, --check-install

@@ -1,11 +1,12 @@
+#include "ui/app/app_icon.h"
 #include "ui/app/app_info.h"
 #include "ui/app/asset_dirs.h"
 #include "ui/app/command_line.h"
 #include "ui/app/language.h"
+#include "ui/window/first_paint.h"
 #include "ui/window/form1.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLocale>
 #include <QTranslator>
 
@@ -24,7 +25,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("kvint");
     QApplication::setApplicationVersion(kvint::ui::kAppVersion);
     QGuiApplication::setDesktopFileName(kvint::ui::kAppId);
-    QApplication::setWindowIcon(QIcon::fromTheme(kvint::ui::kAppId, QIcon(":/icons/kvint.png")));
+    QApplication::setWindowIcon(kvint::ui::appIcon());
     // The game decides when the run ends; hiding the main window for the
     // rules must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -32,5 +33,8 @@ int main(int argc, char* argv[]) {
     kvint::ui::Form1 window(kvint::ui::assetsFolder(QCoreApplication::applicationDirPath()), lang);
     QObject::connect(&window, &kvint::ui::Form1::programEnded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    if (line.quitAfterFirstPaint) {
+        kvint::ui::onFirstPaint(window, [] { QCoreApplication::exit(0); });
+    }
     return QApplication::exec();
 }

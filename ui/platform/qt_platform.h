@@ -15,8 +15,8 @@
 
 namespace kvint::ui {
 
-// The game's services on a real desktop: Qt boxes, QSoundEffect sounds and a
-// clock-seeded generator. Before anything modal or any waiting sound the
+// The game's services on a real desktop: Qt boxes, sounds through the sound
+// module and a clock-seeded generator. Before anything modal or any waiting sound the
 // window is brought up to date with the model, so the user sees the game as
 // it stands at that moment. Once the game has ended the program every
 // service is a no-op, so a handler still on the stack runs out without

@@ -3,21 +3,20 @@
 #include "ui/common/qstring_conv.h"
 #include "ui/sound/sound_file.h"
 
-#include <QMediaDevices>
-#include <QUrl>
-
 #include <utility>
 
 namespace kvint::ui {
 
-SoundPlayer::SoundPlayer(const QDir& folder, std::optional<Pacing> pacing)
-    : folder_(folder), pacing_(std::move(pacing)) {}
+SoundPlayer::SoundPlayer(const QDir& folder, std::optional<Pacing> pacing,
+                         QStringList moduleFolders)
+    : folder_(folder), pacing_(std::move(pacing)), module_(std::move(moduleFolders)) {}
 
-bool SoundPlayer::haveOutput() {
-    if (!haveOutput_) {
-        haveOutput_ = !QMediaDevices::audioOutputs().isEmpty();
+SoundOutput* SoundPlayer::output() {
+    if (!output_) {
+        SoundOutput* found = module_.output();
+        output_ = found != nullptr && found->haveDevice() ? found : nullptr;
     }
-    return *haveOutput_;
+    return *output_;
 }
 
 SoundPlayer::LoadedSound& SoundPlayer::load(const QString& name) {
@@ -27,11 +26,10 @@ SoundPlayer::LoadedSound& SoundPlayer::load(const QString& name) {
     LoadedSound& sound = sounds_[name];
     const QString path = folder_.filePath(name);
     sound.length = soundLength(path);
-    if (!sound.length || !haveOutput()) {
+    if (!sound.length || output() == nullptr) {
         return sound;
     }
-    sound.effect = std::make_unique<QSoundEffect>();
-    sound.effect->setSource(QUrl::fromLocalFile(path));
+    sound.clip = output()->clip(path);
     return sound;
 }
 
@@ -62,9 +60,9 @@ void SoundPlayer::play(std::string_view file, Wait wait) {
     }
     const bool waits = wait != Wait::none && pacing_;
     const SteadyTime start = waits ? pacing_->now() : SteadyTime{};
-    if (soundOn_ && sound.effect) {
+    if (soundOn_ && sound.clip) {
         stop();
-        playing_ = sound.effect.get();
+        playing_ = sound.clip.get();
         playing_->play();
     }
     if (waits) {

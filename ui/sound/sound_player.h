@@ -1,12 +1,13 @@
 #pragma once
 
 #include "game/platform.h"
+#include "ui/sound/sound_module.h"
+#include "ui/sound/sound_output.h"
 #include "ui/sound/sound_wait.h"
 
+#include <QCoreApplication>
 #include <QDir>
-// QSoundEffect in Qt 6.4 needs QAudioDevice complete but does not include it.
-#include <QAudioDevice>
-#include <QSoundEffect>
+#include <QStringList>
 
 #include <chrono>
 #include <map>
@@ -22,11 +23,15 @@ namespace kvint::ui {
 // A waited sound holds the game for the file's own length, heard or not:
 // with the sound switched off or no audio device the wait is silent, so the
 // computer's turn unfolds at the same pace. Qt reports the end of a sound
-// seconds late, so the wait goes by the clock alone.
+// seconds late, so the wait goes by the clock alone. The audio module is
+// loaded with the first sound, or by preload(); without it every sound is
+// silent and still waited for.
 class SoundPlayer {
   public:
     // Without pacing a waited sound returns at once, as a test wants.
-    explicit SoundPlayer(const QDir& folder, std::optional<Pacing> pacing = realPacing());
+    explicit SoundPlayer(
+        const QDir& folder, std::optional<Pacing> pacing = realPacing(),
+        QStringList moduleFolders = soundModuleFolders(QCoreApplication::applicationDirPath()));
 
     // Loads every sound ahead of its first use; call once the window is up.
     void preload();
@@ -40,18 +45,20 @@ class SoundPlayer {
   private:
     struct LoadedSound {
         std::optional<std::chrono::milliseconds> length; // none when the file cannot be played
-        std::unique_ptr<QSoundEffect> effect;            // none without an audio device
+        std::unique_ptr<SoundClip> clip;                 // none without an audio device
     };
 
-    bool haveOutput();
+    SoundOutput* output();
     LoadedSound& load(const QString& name);
 
     QDir folder_;
     std::optional<Pacing> pacing_;
     bool soundOn_ = true;
-    std::optional<bool> haveOutput_;
+    // Declared before the sounds: their clips come from the module.
+    SoundModule module_;
+    std::optional<SoundOutput*> output_; // null without module or device
     std::map<QString, LoadedSound> sounds_;
-    QSoundEffect* playing_ = nullptr;
+    SoundClip* playing_ = nullptr;
 };
 
 } // namespace kvint::ui

@@ -1,7 +1,6 @@
 #include "ui/window/die_box.h"
 
 #include "game/controls.h"
-#include "ui/window/fonts.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,7 +11,6 @@ DieBox::DieBox(QWidget* parent) : QLineEdit(parent) {
     setReadOnly(true);
     setContextMenuPolicy(Qt::NoContextMenu);
     setAlignment(Qt::AlignCenter);
-    setFont(diceFont());
     setTextMargins(0, 0, 0, 0);
 }
 

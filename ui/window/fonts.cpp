@@ -5,8 +5,11 @@
 namespace kvint::ui {
 namespace {
 
+// The fonts of the system do not change under a running game, and the
+// question is dear: it is asked once.
 bool haveOriginalFace() {
-    return QFontDatabase::hasFamily("MS Sans Serif");
+    static const bool have = QFontDatabase::hasFamily("MS Sans Serif");
+    return have;
 }
 
 QFont sansFont(int pointSize) {

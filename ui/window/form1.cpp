@@ -1,6 +1,7 @@
 #include "ui/window/form1.h"
 
 #include "ui/access/accessibility.h"
+#include "ui/window/first_paint.h"
 #include "ui/window/fonts.h"
 #include "ui/window/layout.h"
 #include "ui/window/widget_slots.h"
@@ -32,8 +33,10 @@ Form1::Form1(const QString& assetsFolder, Language lang)
     installChoiceAccessibility();
     setFont(formFont());
     setCentralWidget(surface_);
-    buildControls();
     buildMenus();
+    // The zoom comes first, so the controls are laid out once, at their size.
+    restoreSettings();
+    buildControls();
     // Captions that wrap are wrapped again for their new width.
     connect(surface_, &ZoomStage::rescaled, this, [this] {
         if (!game_.ended()) {
@@ -42,12 +45,11 @@ Form1::Form1(const QString& assetsFolder, Language lang)
             }
         }
     });
-    restoreSettings();
     sync();
     widgets_[at(Ctl::Command7)]->setFocus(Qt::OtherFocusReason);
-    // Loading the sounds waits for the event loop, by which time the window
-    // is on screen.
-    QTimer::singleShot(0, this, [this] { platform_.preloadSounds(); });
+    // The audio libraries and the sounds load once the window is on screen.
+    onFirstPaint(*this,
+                 [this] { QTimer::singleShot(0, this, [this] { platform_.preloadSounds(); }); });
 }
 
 Form1::~Form1() = default;

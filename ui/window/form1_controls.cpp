@@ -1,5 +1,6 @@
 #include "ui/access/accessibility.h"
 #include "ui/window/die_box.h"
+#include "ui/window/fonts.h"
 #include "ui/window/form1.h"
 #include "ui/window/layout.h"
 #include "ui/window/widget_slots.h"
@@ -48,7 +49,9 @@ void Form1::buildControls() {
     for (auto c = at(kFirstWidget); c <= at(kLastWidget); ++c) {
         const auto id = static_cast<Ctl>(c);
         QWidget* w = makeWidget(id, surface_);
-        if (const auto place = placeOf(id)) {
+        if (const auto place = placeOf(id); place && kindOf(id) == Kind::textBox) {
+            surface_->place(w, *place, diceFont());
+        } else if (place) {
             surface_->place(w, *place);
         }
         if (auto* die = qobject_cast<DieBox*>(w)) {

@@ -10,15 +10,22 @@ ZoomStage::ZoomStage(QSize designTwips, const QFont& designFont, QWidget* parent
 }
 
 void ZoomStage::place(QWidget* w, const QRect& twipsRect) {
-    const Placed& p =
-        placed_.emplace_back(Placed{w, twipsRect, w->font(), w->testAttribute(Qt::WA_SetFont)});
+    keep({w, twipsRect, w->font(), w->testAttribute(Qt::WA_SetFont)});
+}
+
+void ZoomStage::place(QWidget* w, const QRect& twipsRect, const QFont& ownFont) {
+    keep({w, twipsRect, ownFont, true});
+}
+
+void ZoomStage::keep(const Placed& placed) {
+    const Placed& p = placed_.emplace_back(placed);
     if (factor_ <= 0.0) {
         return; // laid out with the others once the stage has a size
     }
     if (p.hasOwnFont) {
-        w->setFont(scaledFont(p.ownFont, factor_));
+        p.widget->setFont(scaledFont(p.ownFont, factor_));
     }
-    w->setGeometry(scaledRect(twipsRect, factor_).translated(offset_));
+    p.widget->setGeometry(scaledRect(p.twips, factor_).translated(offset_));
 }
 
 void ZoomStage::setPreferredFactor(double factor) {

@@ -19,6 +19,10 @@ class ZoomStage : public QWidget {
     // Keeps w at its designed place from now on. A font w set for itself is
     // scaled too; other children take the stage's.
     void place(QWidget* w, const QRect& twipsRect);
+    // The same for a widget drawn in a font of its own, given at its design
+    // size: w takes it, scaled, once the stage knows its scale, so it is never
+    // laid out in a size it will not show.
+    void place(QWidget* w, const QRect& twipsRect, const QFont& ownFont);
 
     // The factor the stage asks room for; it takes whatever it is given.
     void setPreferredFactor(double factor);
@@ -41,6 +45,7 @@ class ZoomStage : public QWidget {
         QFont ownFont;
         bool hasOwnFont;
     };
+    void keep(const Placed& p);
     void arrange();
 
     QSize design_;

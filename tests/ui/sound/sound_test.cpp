@@ -1,5 +1,6 @@
 #include "silent_wav.h"
 #include "ui/common/settings.h"
+#include "ui/sound/sound_module.h"
 #include "ui/sound/sound_player.h"
 #include "ui/sound/sound_wait.h"
 #include "ui/window/form1.h"
@@ -67,6 +68,7 @@ class SoundTest : public QObject {
     void unplayableFilesReturnAtOnce();
     void aWaitEndsWithTheLengthPlusAtMostAFrame();
     void aWaitTakesTheFilesLengthHeardOrSilent();
+    void withoutTheSoundModuleSoundsKeepTheirTime();
     void theSoundSwitchIsRemembered();
 };
 
@@ -143,6 +145,32 @@ void SoundTest::aWaitTakesTheFilesLengthHeardOrSilent() {
     player.setPacing(std::nullopt);
     QVERIFY(timed([&] { player.play("second.wav", Wait::untilEnd); }) < 200);
     player.stop();
+}
+
+void SoundTest::withoutTheSoundModuleSoundsKeepTheirTime() {
+    // The module built beside the program loads there.
+    kvint::ui::SoundModule built(
+        kvint::ui::soundModuleFolders(QCoreApplication::applicationDirPath()));
+    QVERIFY(built.output() != nullptr);
+
+    // One that does not load, or none at all, leaves every sound silent and
+    // as long as its file.
+    QTemporaryDir dir;
+    QVERIFY(write(dir.filePath("second.wav"), silentWav(8000)));
+    QVERIFY(write(dir.filePath(kvint::ui::soundModuleName()), "no module at all"));
+    QVERIFY(kvint::ui::SoundModule({dir.path()}).output() == nullptr);
+    for (const QStringList& folders : {QStringList{dir.path()}, QStringList{}}) {
+        FakeTime time;
+        SoundPlayer player{QDir(dir.path()), time.pacing(), folders};
+        player.preload();
+        for (Wait wait : {Wait::untilEnd, Wait::untilEndQuietly}) {
+            const SteadyTime start = time.now;
+            player.play("second.wav", wait);
+            QCOMPARE(time.msSince(start), 1000);
+        }
+        player.play("second.wav", Wait::none);
+        QCOMPARE(time.msSince({}), 2000);
+    }
 }
 
 void SoundTest::theSoundSwitchIsRemembered() {
