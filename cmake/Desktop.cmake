@@ -1,9 +1,11 @@
-# What a desktop needs besides the program: the version in the binary, the
-# icon drawn from one SVG at every hicolor size, and the metainfo and man
-# pages stamped with the version and release date.
+# What a desktop needs besides the program: the version and the app id in the
+# binary, the icon drawn from one SVG at every hicolor size, and the desktop
+# entry, metainfo and man pages stamped with the id, version and release date.
+# The app id is written here only.
 set(KVINT_APP_ID io.github.kvint.Kvint)
 set(KVINT_RELEASE_DATE 2026-12-07)
-target_compile_definitions(kvint_ui_app PUBLIC KVINT_VERSION="${PROJECT_VERSION}")
+target_compile_definitions(kvint_ui_app PUBLIC KVINT_VERSION="${PROJECT_VERSION}"
+  KVINT_APP_ID="${KVINT_APP_ID}")
 
 find_package(Qt6 REQUIRED COMPONENTS Svg)
 add_executable(make-icons tools/make-icons.cpp)
@@ -26,7 +28,8 @@ set_source_files_properties(${KVINT_ICON_DIR}/256.png PROPERTIES QT_RESOURCE_ALI
 qt_add_resources(kvint kvint_icon PREFIX /icons BASE ${KVINT_ICON_DIR}
   FILES ${KVINT_ICON_DIR}/256.png)
 
-set(KVINT_DESKTOP_FILE ${CMAKE_SOURCE_DIR}/data/${KVINT_APP_ID}.desktop)
+set(KVINT_DESKTOP_FILE ${CMAKE_BINARY_DIR}/data/${KVINT_APP_ID}.desktop)
+configure_file(data/${KVINT_APP_ID}.desktop.in ${KVINT_DESKTOP_FILE} @ONLY)
 set(KVINT_METAINFO ${CMAKE_BINARY_DIR}/data/${KVINT_APP_ID}.metainfo.xml)
 configure_file(data/${KVINT_APP_ID}.metainfo.xml.in ${KVINT_METAINFO} @ONLY)
 set(KVINT_MAN_PAGES ${CMAKE_BINARY_DIR}/doc/kvint.6 ${CMAKE_BINARY_DIR}/doc/kvint-script.1)

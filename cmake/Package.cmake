@@ -5,7 +5,8 @@ set(CPACK_PACKAGE_VENDOR "The kvint developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "dice game for two on one score sheet")
 set(CPACK_PACKAGE_DESCRIPTION "Two sides fill a score sheet of eleven categories with six dice:
 one person against the computer at three strengths, or two people at one
-machine. The interface is in Russian.")
+machine. The interface is in Russian and in English, after the desktop's
+language or the --lang option.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/kvint/kvint")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -20,11 +20,12 @@ void Computer::entry(std::size_t k, u8 v, Sound s) {
 // Counts several faces in one pass; each counter named is cleared first.
 void Computer::countFaces(std::initializer_list<Face> faces) {
     for (Face f : faces) {
-        st_.facesum(f) = 0;
+        st_.facesum(static_cast<std::size_t>(f)) = 0;
     }
     for (Face die : st_.kubik) {
         if (contains(faces, die)) {
-            st_.facesum(die) = static_cast<u8>(st_.facesum(die) + die);
+            u8& sum = st_.facesum(static_cast<std::size_t>(die));
+            sum = static_cast<u8>(sum + die);
         }
     }
 }

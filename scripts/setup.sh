@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config ccache
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n libgl-dev fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file
     libgtest-dev

@@ -1,11 +1,11 @@
 // Synthesizes the game's twelve short sounds as 16-bit mono WAV files into the
 // folder given as the only argument. Nothing is copied from anywhere: each
 // sound is a few tones or a rattle of noise clicks, all under a second.
-// Built apart from the core, so its one header is found from here.
+// Built apart from the core; its one header is generated with the list of
+// sounds, so a sound added there and not made here fails the build.
 #include "game/sounds.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -13,7 +13,6 @@
 #include <numbers>
 #include <random>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -91,6 +90,37 @@ bool writeWav(const std::string& path, const Samples& samples) {
     return static_cast<bool>(f);
 }
 
+Samples synthesize(kvint::Sound sound) {
+    using kvint::Sound;
+    switch (sound) {
+    case Sound::dice01:
+        return rattle(1, 0.35);
+    case Sound::dice02:
+        return rattle(2, 0.45);
+    case Sound::dice03:
+        return rattle(3, 0.55);
+    case Sound::dice04:
+        return rattle(4, 0.6);
+    case Sound::dice05:
+        return rattle(6, 0.7);
+    case Sound::holding:
+        return tones({{660, 0.08}});
+    case Sound::sv:
+        return tones({{220, 0.15}, {180, 0.15}});
+    case Sound::end:
+        return tones({{523, 0.15}, {659, 0.15}, {784, 0.15}, {1047, 0.35}});
+    case Sound::ooh:
+        return tones({{392, 0.2}, {330, 0.2}, {262, 0.4}});
+    case Sound::ye:
+        return tones({{587, 0.1}, {880, 0.15}});
+    case Sound::wow:
+        return tones({{523, 0.1}, {784, 0.1}, {1047, 0.1}, {1568, 0.25}});
+    case Sound::thin:
+        return tones({{300, 0.3}}, 0.3);
+    }
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -99,26 +129,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string dir = argv[1];
-    using kvint::Sound;
-    const std::array<std::pair<Sound, Samples>, kvint::kSoundFiles.size()> sounds = {{
-        {Sound::dice01, rattle(1, 0.35)},
-        {Sound::dice02, rattle(2, 0.45)},
-        {Sound::dice03, rattle(3, 0.55)},
-        {Sound::dice04, rattle(4, 0.6)},
-        {Sound::dice05, rattle(6, 0.7)},
-        {Sound::holding, tones({{660, 0.08}})},
-        {Sound::sv, tones({{220, 0.15}, {180, 0.15}})},
-        {Sound::end, tones({{523, 0.15}, {659, 0.15}, {784, 0.15}, {1047, 0.35}})},
-        {Sound::ooh, tones({{392, 0.2}, {330, 0.2}, {262, 0.4}})},
-        {Sound::ye, tones({{587, 0.1}, {880, 0.15}})},
-        {Sound::wow, tones({{523, 0.1}, {784, 0.1}, {1047, 0.1}, {1568, 0.25}})},
-        {Sound::thin, tones({{300, 0.3}}, 0.3)},
-    }};
-    for (const auto& [sound, samples] : sounds) {
-        std::string path = dir + "/";
-        path += kvint::soundFile(sound);
-        if (!writeWav(path, samples)) {
-            std::fprintf(stderr, "make-sounds: cannot write %s\n", path.c_str());
+    for (std::size_t i = 0; i < kvint::kSoundFiles.size(); ++i) {
+        const auto sound = static_cast<kvint::Sound>(i);
+        const std::string path = dir + "/" + std::string(kvint::soundFile(sound));
+        const Samples samples = synthesize(sound);
+        if (samples.empty() || !writeWav(path, samples)) {
+            std::fprintf(stderr, "make-sounds: cannot make %s\n", path.c_str());
             return 1;
         }
     }

@@ -11,8 +11,12 @@ Pacing realPacing() {
     return {[] { return std::chrono::steady_clock::now(); },
             [](std::chrono::milliseconds span) {
                 QEventLoop loop;
+                QTimer timer;
                 // A coarse timer may fire a twentieth of the span late.
-                QTimer::singleShot(span, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+                timer.setTimerType(Qt::PreciseTimer);
+                timer.setSingleShot(true);
+                QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+                timer.start(span);
                 loop.exec(QEventLoop::ExcludeUserInputEvents);
             }};
 }

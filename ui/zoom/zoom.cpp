@@ -48,12 +48,9 @@ int stepAbove(double factor) {
 }
 
 int stepBelow(double factor) {
-    for (auto it = kZoomSteps.rbegin(); it != kZoomSteps.rend(); ++it) {
-        if (*it < factor * 100 - kSlack) {
-            return *it;
-        }
-    }
-    return kZoomSteps.front();
+    const auto below = std::find_if(kZoomSteps.rbegin(), kZoomSteps.rend(),
+                                    [factor](int step) { return step < factor * 100 - kSlack; });
+    return below == kZoomSteps.rend() ? kZoomSteps.front() : *below;
 }
 
 int nearestStep(int percent) {
