@@ -15,7 +15,7 @@ QString soundModuleName() {
 
 QString soundModulePath(const QStringList& folders) {
     for (const QString& folder : folders) {
-        const QString path = QDir(folder).filePath(soundModuleName());
+        QString path = QDir(folder).filePath(soundModuleName());
         if (QFileInfo(path).isFile()) {
             return path;
         }

@@ -8,7 +8,6 @@
 
 #include <QCloseEvent>
 #include <QFile>
-#include <QTimer>
 
 #include <filesystem>
 
@@ -45,11 +44,13 @@ Form1::Form1(const QString& assetsFolder, Language lang)
             }
         }
     });
-    sync();
+    Form1::sync(); // nothing derives from the window: no dispatch is lost
     widgets_[at(Ctl::Command7)]->setFocus(Qt::OtherFocusReason);
     // The audio libraries and the sounds load once the window is on screen.
-    onFirstPaint(*this,
-                 [this] { QTimer::singleShot(0, this, [this] { platform_.preloadSounds(); }); });
+    onFirstPaint(*this, [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { platform_.preloadSounds(); }, Qt::QueuedConnection);
+    });
 }
 
 Form1::~Form1() = default;

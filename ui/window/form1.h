@@ -28,7 +28,7 @@ namespace kvint::ui {
 // the widgets (form1_controls), the menus (form1_menus, form1_view_menu), the
 // mirroring (form1_mirror, form1_windows), the events (form1_events) and the
 // zoom and the remembered settings (form1_settings).
-class Form1 : public QMainWindow, public PlatformHost {
+class Form1 final : public QMainWindow, public PlatformHost {
     Q_OBJECT
   public:
     explicit Form1(const QString& assetsFolder, Language lang = Language::ru);

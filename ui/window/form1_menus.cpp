@@ -10,7 +10,7 @@ QKeySequence functionKey(int number) {
     if (number == 0) {
         return {};
     }
-    return QKeySequence(Qt::Key_F1 + number - 1);
+    return {Qt::Key_F1 + number - 1};
 }
 
 } // namespace
