@@ -16,7 +16,7 @@ enum class Language : unsigned char { ru, en };
 struct LanguageInfo {
     Language id;
     std::string_view code;      // as --lang takes it and a desktop names it
-    std::string_view rulesFile; // beside the program; the build ships every one listed here
+    std::string_view rulesFile; // beside the program, shipped from data/
     std::string_view qtLocale;  // for Qt's own buttons, numbers and dates
 };
 
