@@ -47,10 +47,9 @@ Form1::Form1(const QString& assetsFolder, Language lang)
     Form1::sync(); // nothing derives from the window: no dispatch is lost
     widgets_[at(Ctl::Command7)]->setFocus(Qt::OtherFocusReason);
     // The audio libraries and the sounds load once the window is on screen.
-    onFirstPaint(*this, [this] {
-        QMetaObject::invokeMethod(
-            this, [this] { platform_.preloadSounds(); }, Qt::QueuedConnection);
-    });
+    soundLoad_.setSingleShot(true);
+    connect(&soundLoad_, &QTimer::timeout, this, [this] { platform_.preloadSounds(); });
+    onFirstPaint(*this, [this] { soundLoad_.start(0); });
 }
 
 Form1::~Form1() = default;

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
+#include <QTimer>
 
 #include <array>
 #include <cstdint>
@@ -99,6 +100,7 @@ class Form1 final : public QMainWindow, public PlatformHost {
     // Read once at start; written when the player changes a setting and
     // when the run ends.
     Settings settings_;
+    QTimer soundLoad_; // fires once, after the first paint
     // Where the main window stood before the rules window took its place.
     std::optional<QPoint> placeBeforeRules_;
 };
