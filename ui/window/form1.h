@@ -5,8 +5,8 @@
 #include "ui/common/settings.h"
 #include "ui/platform/platform_host.h"
 #include "ui/platform/qt_platform.h"
+#include "ui/window/double_click_watch.h"
 #include "ui/window/form2.h"
-#include "ui/window/previews.h"
 #include "ui/zoom/zoom.h"
 #include "ui/zoom/zoom_stage.h"
 

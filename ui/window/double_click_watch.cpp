@@ -1,4 +1,4 @@
-#include "ui/window/previews.h"
+#include "ui/window/double_click_watch.h"
 
 #include <QMouseEvent>
 #include <QWidget>
