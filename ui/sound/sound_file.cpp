@@ -1,32 +1,27 @@
 #include "ui/sound/sound_file.h"
 
-#include "ui/sound/wav_duration.h"
+#include "ui/common/user_file.h"
+#include "ui/sound/wav_header.h"
 
 #include <QByteArray>
-#include <QFile>
-#include <QFileInfo>
 
 #include <cstdint>
 #include <span>
 
 namespace kvint::ui {
 
+// The longest sound played, stereo at 16 bits and the highest rate, is read
+// whole.
+static_assert(qint64{kHighestRate} * 2 * 2 * kLongestSound.count() + 1024 <= kSoundFileLimit);
+
 std::optional<std::chrono::milliseconds> soundLength(const QString& path) {
-    const QFileInfo info(path); // looks through links
-    if (!info.isFile() || info.size() > kSoundFileLimit) {
+    const UserFileBytes read = readUserFile(path, kSoundFileLimit);
+    const auto* bytes = std::get_if<QByteArray>(&read);
+    if (bytes == nullptr) {
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    // The file may have grown since it was looked at.
-    const QByteArray bytes = file.read(kSoundFileLimit + 1);
-    if (bytes.size() > kSoundFileLimit) {
-        return std::nullopt;
-    }
-    return wavDuration(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                 static_cast<std::size_t>(bytes.size())));
+    return wavDuration(std::span(reinterpret_cast<const std::uint8_t*>(bytes->constData()),
+                                 static_cast<std::size_t>(bytes->size())));
 }
 
 } // namespace kvint::ui

@@ -19,7 +19,8 @@
 namespace kvint::ui {
 
 // Plays the game's WAV files from one folder. Each file is read once; a file
-// that is missing or is not a WAV we can measure is passed over in silence.
+// that is missing or is not a WAV fit to play (see soundLength) is passed
+// over in silence, and not waited for.
 // A waited sound holds the game for the file's own length, heard or not:
 // with the sound switched off or no audio device the wait is silent, so the
 // computer's turn unfolds at the same pace. Qt reports the end of a sound
