@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <optional>
 
@@ -16,8 +17,17 @@ struct Settings {
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
+// The file QSettings keeps the user's settings of the application in.
+QString settingsPath();
+
+// The settings file is taken only when it is a regular file of a sensible
+// size; anything else at its place (a pipe, a device, a folder, a file grown
+// huge) is moved aside under a dated name and the defaults are taken. What
+// cannot be moved is neither read nor written. A value of the wrong type
+// gives its default.
 Settings readSettings();
-// Replaces everything remembered with `settings`.
+// Replaces everything remembered with `settings`, keeping other keys of the
+// file. A write that fails is dropped without a word: the run goes on.
 void writeSettings(const Settings& settings);
 
 } // namespace kvint::ui

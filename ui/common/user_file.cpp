@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -87,6 +88,23 @@ bool syncFolder(const QString& folder) {
     return dir.get() >= 0 && ::fsync(dir.get()) == 0;
 }
 
+// Some file systems cannot refuse to replace in the rename itself; there
+// the name is looked at first.
+bool renameWithoutReplacing(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return true;
+    }
+    if (errno != EINVAL) {
+        return false;
+    }
+    struct stat taken {};
+    if (::lstat(to.c_str(), &taken) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
 } // namespace
 
 UserFileBytes readUserFile(const QString& path, qint64 limit) {
@@ -138,12 +156,20 @@ bool removeUserFile(const QString& path) {
 }
 
 std::optional<QString> setAsideUserFile(const QString& path) {
-    const QString aside = path + QStringLiteral(".damaged-") +
+    const QString dated = path + QStringLiteral(".damaged-") +
                           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    if (::rename(local(path).c_str(), local(aside).c_str()) != 0) {
-        return std::nullopt;
+    // A second damaged file within the same second must not replace the first.
+    constexpr int kTries = 100;
+    for (int n = 0; n < kTries; ++n) {
+        const QString aside = n == 0 ? dated : dated + u'-' + QString::number(n);
+        if (renameWithoutReplacing(local(path), local(aside))) {
+            return aside;
+        }
+        if (errno != EEXIST) {
+            return std::nullopt;
+        }
     }
-    return aside;
+    return std::nullopt;
 }
 
 } // namespace kvint::ui

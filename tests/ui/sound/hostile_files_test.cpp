@@ -1,8 +1,10 @@
-// The files beside the program may be anything: the game must go on, with
-// no hang and no crash, and the rules window must still open and close.
+// The files beside the program, and the settings file, may be anything: the
+// game must go on, with no hang and no crash, and the rules window must still
+// open and close.
 #include "modal_answers.h"
 #include "silent_wav.h"
 #include "ui/common/qstring_conv.h"
+#include "ui/common/settings.h"
 #include "ui/sound/sound_file.h"
 #include "ui/window/form1.h"
 
@@ -11,6 +13,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -69,6 +72,23 @@ bool spoilAssets(const QDir& dir, Spoil how, const QByteArray& rules) {
     }
 }
 
+// The names the settings file was moved aside as.
+QStringList setAside(const QString& path) {
+    const QFileInfo info(path);
+    return info.dir().entryList({info.fileName() + ".damaged-*"},
+                                QDir::AllEntries | QDir::System | QDir::Hidden);
+}
+
+void clearSettings(const QString& path) {
+    const QDir folder = QFileInfo(path).dir();
+    const QStringList names = setAside(path) << QFileInfo(path).fileName();
+    for (const QString& name : names) {
+        if (!QFile::remove(folder.filePath(name))) {
+            QDir(folder.filePath(name)).removeRecursively();
+        }
+    }
+}
+
 } // namespace
 
 class HostileFilesTest : public QObject {
@@ -80,6 +100,8 @@ class HostileFilesTest : public QObject {
     void soundFilesThatNeverEndReadAsMissing();
     void gameGoesOn_data();
     void gameGoesOn();
+    void settingsThatCannotBeReadAreSetAside_data();
+    void settingsThatCannotBeReadAreSetAside();
 };
 
 void HostileFilesTest::soundFilesThatNeverEndReadAsMissing() {
@@ -157,6 +179,57 @@ void HostileFilesTest::gameGoesOn() {
     QVERIFY(!w.rulesWindow()->isVisible());
     QVERIFY(w.isVisible());
     QCOMPARE(answers.unexpected, 0);
+}
+
+void HostileFilesTest::settingsThatCannotBeReadAreSetAside_data() {
+    QTest::addColumn<int>("spoil");
+    QTest::newRow("named pipe") << int(Spoil::pipe);
+    QTest::newRow("link to an endless device") << int(Spoil::endless);
+    QTest::newRow("folder") << int(Spoil::folder);
+    QTest::newRow("oversized") << int(Spoil::notWav);
+}
+
+void HostileFilesTest::settingsThatCannotBeReadAreSetAside() {
+    QFETCH(int, spoil);
+    const QString path = kvint::ui::settingsPath();
+    clearSettings(path);
+    // Only a missing or plain file may be shown to QSettings itself.
+    QCOMPARE(path, QSettings(QSettings::UserScope, QCoreApplication::applicationName(),
+                             QCoreApplication::applicationName())
+                       .fileName());
+    QTemporaryDir assets;
+    const int firstZoom = Form1(assets.path()).zoom();
+    clearSettings(path);
+
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    if (Spoil(spoil) == Spoil::notWav) {
+        QVERIFY(write(path, QByteArray("[window]\nzoom=200\n").append(300 * 1024, '#')));
+    } else {
+        QVERIFY(spoilFile(QFileInfo(path).dir(), QFileInfo(path).fileName(), Spoil(spoil)));
+    }
+    {
+        Form1 w(assets.path());
+        w.show();
+        QCOMPARE(w.zoom(), firstZoom);
+        QVERIFY(w.platform().soundOn());
+        QCOMPARE(setAside(path).size(), 1);
+        kvint::test::ModalAnswers answers;
+        answers.type("Игрок");
+        QTest::mouseClick(w.widget(Ctl::Command7), Qt::LeftButton);
+        QVERIFY(!w.game().controls()[Ctl::Text1].text.empty()); // rolled
+
+        // A pipe put there while the game runs does not hold up the quit.
+        QVERIFY(spoilFile(QFileInfo(path).dir(), QFileInfo(path).fileName(), Spoil::pipe));
+        w.setZoom(125);
+        QVERIFY(w.close());
+    }
+    QCOMPARE(setAside(path).size(), 2);
+    QCOMPARE(kvint::ui::readSettings().zoom, 125);
+
+    // Values of the wrong kind are passed over.
+    QVERIFY(write(path, "[window]\nzoom=big\ngeometry=plain words\n[sound]\non=maybe\n"));
+    QCOMPARE(kvint::ui::readSettings(), kvint::ui::Settings{});
+    clearSettings(path);
 }
 
 QTEST_MAIN(HostileFilesTest)
