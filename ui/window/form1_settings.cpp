@@ -1,24 +1,34 @@
 #include "ui/window/fonts.h"
 #include "ui/window/form1.h"
 #include "ui/window/layout.h"
+#include "ui/zoom/window_place.h"
 
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
 
 namespace kvint::ui {
-
-// Takes what was remembered without writing anything back. A first start
-// takes the largest step at which the window keeps to about half of the
-// screen's height.
+// Takes what was remembered without writing anything back. The place is
+// taken when it is within reach on a screen there now, else the window
+// stands in the middle of the primary screen. The zoom is the largest step
+// up to the one remembered at which the window fits that screen; a first
+// start takes the largest step at which the window keeps to about half of
+// the screen's height.
 void Form1::restoreSettings() {
-    if (settings_.zoom) {
-        setZoom(nearestStep(*settings_.zoom));
-    } else {
-        const int heightAt100 =
-            scaledSize(form1ClientSize(), 1.0).height() + menuBar()->sizeHint().height();
-        setZoom(firstStep(heightAt100, screen()->availableGeometry().height()));
+    const int titleHeight = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    QScreen* holding = screenForPlace(settings_.place, titleHeight);
+    QScreen* shownOn = holding != nullptr ? holding : QGuiApplication::primaryScreen();
+    const QRect available = shownOn->availableGeometry();
+    const QSize at100 =
+        scaledSize(form1ClientSize(), 1.0) + QSize(0, menuBar()->sizeHint().height());
+    setZoom(settings_.zoom ? fittedStep(*settings_.zoom, at100, available.size())
+                           : firstStep(at100.height(), available.height()));
+    if (holding != nullptr) {
+        restoreGeometry(settings_.place);
+    } else if (!settings_.place.isEmpty()) {
+        move(available.center() - rect().center());
     }
-    restoreGeometry(settings_.place);
     platform_.setSoundOn(settings_.sound);
 }
 

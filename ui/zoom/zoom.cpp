@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace kvint::ui {
@@ -54,15 +55,31 @@ int stepBelow(double factor) {
 }
 
 int nearestStep(int percent) {
-    return *std::min_element(kZoomSteps.begin(), kZoomSteps.end(), [percent](int a, int b) {
-        return std::abs(a - percent) < std::abs(b - percent);
+    const int within = std::clamp(percent, kZoomSteps.front(), kZoomSteps.back());
+    return *std::min_element(kZoomSteps.begin(), kZoomSteps.end(), [within](int a, int b) {
+        return std::abs(a - within) < std::abs(b - within);
     });
 }
 
 int firstStep(int heightAt100, int availableHeight) {
     int chosen = kZoomSteps.front();
     for (int step : kZoomSteps) {
-        if (heightAt100 * step <= availableHeight * 50) {
+        if (std::int64_t{heightAt100} * step <= std::int64_t{availableHeight} * 50) {
+            chosen = step;
+        }
+    }
+    return chosen;
+}
+
+int fittedStep(int percent, QSize sizeAt100, QSize available) {
+    const auto fits = [&](int step) {
+        return std::int64_t{sizeAt100.width()} * step <= std::int64_t{available.width()} * 100 &&
+               std::int64_t{sizeAt100.height()} * step <= std::int64_t{available.height()} * 100;
+    };
+    const int wanted = nearestStep(percent);
+    int chosen = kZoomSteps.front();
+    for (int step : kZoomSteps) {
+        if (step <= wanted && fits(step)) {
             chosen = step;
         }
     }

@@ -26,12 +26,18 @@ double fitFactor(const QSize& area, const QSize& twipsSize);
 int stepAbove(double factor);
 int stepBelow(double factor);
 
-// A known step, else the nearest one.
+// A known step, else the nearest one: any int, however far out, gives an
+// end step.
 int nearestStep(int percent);
 
 // The largest step at which a window of the given height at 100 % stays
 // within half of the available height.
 int firstStep(int heightAt100, int availableHeight);
+
+// The step nearest to `percent`, or the largest below it at which a window
+// of `sizeAt100` at 100 % fits into `available`; the smallest step when
+// none does.
+int fittedStep(int percent, QSize sizeAt100, QSize available);
 
 QFont scaledFont(QFont font, double factor);
 

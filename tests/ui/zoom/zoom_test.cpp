@@ -1,9 +1,11 @@
 #include "modal_answers.h"
+#include "silent_wav.h"
 #include "ui/common/settings.h"
 #include "ui/window/form1.h"
 #include "ui/window/layout.h"
 #include "view_menu.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -11,8 +13,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <vector>
 
 using kvint::Ctl;
@@ -75,6 +80,7 @@ class ZoomTest : public QObject {
 
     void controlsScaleWithTheirEdgesRounded();
     void zoomKeysStepAndAreRemembered();
+    void rememberedZoomAndPlaceAreFittedToTheScreen();
     void resizedWindowFitsItsContent();
     void inputBoxFitsTheScreenAtDoubleSize();
     void keyboardStartsOnEntryAndEnterPresses();
@@ -148,6 +154,50 @@ void ZoomTest::zoomKeysStepAndAreRemembered() {
     Form1 again(assets_->path());
     QCOMPARE(again.zoom(), 175);
     QCOMPARE(again.pos(), QPoint(40, 30));
+}
+
+// Whatever the settings file says, the window opens whole on a screen.
+void ZoomTest::rememberedZoomAndPlaceAreFittedToTheScreen() {
+    const auto opened = [this](std::optional<int> zoom, const QByteArray& place = {}) {
+        kvint::ui::Settings settings;
+        settings.zoom = zoom;
+        settings.place = place;
+        kvint::ui::writeSettings(settings);
+        return std::make_unique<Form1>(assets_->path());
+    };
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    const auto fits = [&](const Form1& w) {
+        return available.contains(w.frameGeometry()) && w.centralWidget()->size().height() > 0;
+    };
+    const int firstZoom = opened(std::nullopt)->zoom();
+
+    for (int remembered : {INT_MAX, 400}) {
+        const auto w = opened(remembered);
+        QVERIFY(fits(*w));
+        const auto larger =
+            std::find(kvint::ui::kZoomSteps.begin(), kvint::ui::kZoomSteps.end(), w->zoom()) + 1;
+        QVERIFY(larger != kvint::ui::kZoomSteps.end()); // the test screen is smaller than 400 %
+        w->setZoom(*larger);
+        QVERIFY2(!available.contains(QRect(available.topLeft(), w->size())), "a larger step fits");
+    }
+    QCOMPARE(opened(INT_MIN)->zoom(), 100);
+    QCOMPARE(opened(7)->zoom(), 100);
+    QCOMPARE(opened(160)->zoom(), 150);
+    QVERIFY(kvint::test::write(kvint::ui::settingsPath(), "[window]\nzoom=garbage\n"));
+    QCOMPARE(std::make_unique<Form1>(assets_->path())->zoom(), firstZoom);
+
+    // A place on a screen no longer there gives the middle of the primary one.
+    QByteArray farOff;
+    {
+        Form1 w(assets_->path());
+        w.setZoom(100);
+        w.move(available.right() + 5000, available.bottom() + 5000);
+        farOff = w.saveGeometry();
+    }
+    const auto w = opened(100, farOff);
+    w->show();
+    QVERIFY(fits(*w));
+    QVERIFY((w->frameGeometry().center() - available.center()).manhattanLength() <= 4);
 }
 
 void ZoomTest::resizedWindowFitsItsContent() {
