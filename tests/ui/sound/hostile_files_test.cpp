@@ -18,7 +18,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include <chrono>
 #include <string_view>
@@ -78,6 +81,28 @@ QStringList setAside(const QString& path) {
     return info.dir().entryList({info.fileName() + ".damaged-*"},
                                 QDir::AllEntries | QDir::System | QDir::Hidden);
 }
+
+// Every file this process writes fails past `bytes`, as on a full disk,
+// while it lives.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &before_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{bytes, before_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &before_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+  private:
+    rlimit before_{};
+    void (*oldHandler_)(int) = nullptr;
+};
 
 void clearSettings(const QString& path) {
     const QDir folder = QFileInfo(path).dir();
@@ -229,6 +254,18 @@ void HostileFilesTest::settingsThatCannotBeReadAreSetAside() {
     // Values of the wrong kind are passed over.
     QVERIFY(write(path, "[window]\nzoom=big\ngeometry=plain words\n[sound]\non=maybe\n"));
     QCOMPARE(kvint::ui::readSettings(), kvint::ui::Settings{});
+
+    // A write that cannot land leaves the file as it was.
+    kvint::ui::Settings kept;
+    kept.zoom = 150;
+    kvint::ui::writeSettings(kept);
+    {
+        const FileSizeLimit full(8);
+        kvint::ui::Settings lost;
+        lost.zoom = 200;
+        kvint::ui::writeSettings(lost);
+    }
+    QCOMPARE(kvint::ui::readSettings(), kept);
     clearSettings(path);
 }
 
