@@ -9,6 +9,7 @@
 #include <QStyle>
 
 namespace kvint::ui {
+
 // Takes what was remembered without writing anything back. The place is
 // taken when it is within reach on a screen there now, else the window
 // stands in the middle of the primary screen. The zoom is the largest step

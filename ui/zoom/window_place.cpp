@@ -15,9 +15,12 @@ namespace {
 constexpr int kGrip = 64;
 
 // Where the window's frame stood when its place was saved: the blob of
-// QWidget::saveGeometry opens with a magic number, its version and that
-// rectangle. Read before the place is restored, for the restore already
-// moves a place it finds off its screen.
+// QWidget::saveGeometry opens with a magic number, its version, that
+// rectangle, the normal geometry, the screen's number and whether the
+// window filled its screen. Read before the place is restored, for the
+// restore already moves a place it finds off its screen. A window that
+// filled its screen, whose frame may reach past it, is judged by the place
+// it goes back to.
 std::optional<QRect> savedFrame(const QByteArray& place) {
     constexpr quint32 kMagic = 0x1D9D0CB;
     QDataStream in(place);
@@ -26,11 +29,16 @@ std::optional<QRect> savedFrame(const QByteArray& place) {
     quint16 major = 0;
     quint16 minor = 0;
     QRect frame;
-    in >> magic >> major >> minor >> frame;
-    if (in.status() != QDataStream::Ok || magic != kMagic || !frame.isValid()) {
+    QRect normal;
+    qint32 screenNumber = 0;
+    quint8 maximized = 0;
+    quint8 fullScreen = 0;
+    in >> magic >> major >> minor >> frame >> normal >> screenNumber >> maximized >> fullScreen;
+    if (in.status() != QDataStream::Ok || magic != kMagic) {
         return std::nullopt;
     }
-    return frame;
+    const QRect judged = maximized != 0 || fullScreen != 0 ? normal : frame;
+    return judged.isValid() ? std::optional(judged) : std::nullopt;
 }
 
 // The screen that holds the whole frame and enough of its title bar, of

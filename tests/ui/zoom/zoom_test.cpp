@@ -198,6 +198,12 @@ void ZoomTest::rememberedZoomAndPlaceAreFittedToTheScreen() {
     w->show();
     QVERIFY(fits(*w));
     QVERIFY((w->frameGeometry().center() - available.center()).manhattanLength() <= 4);
+
+    // A window that filled its screen fills it again.
+    w->showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    const auto again = opened(100, w->saveGeometry());
+    QVERIFY(again->isMaximized());
 }
 
 void ZoomTest::resizedWindowFitsItsContent() {
