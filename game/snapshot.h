@@ -38,7 +38,7 @@ inline constexpr std::size_t kRulesTextLimit = 3 * kRulesLimit + 4096;
 // An exported game is never longer: every text escaped takes at most twice
 // its bytes, and the rest of a line is short.
 inline constexpr std::size_t kSnapshotLimit =
-    2 * kRulesTextLimit + kControlCount * (2 * kControlTextLimit + 64) + 64 * 1024;
+    2 * kRulesTextLimit + kControlCount * (2 * kControlTextLimit + 64) + std::size_t{64} * 1024;
 
 Snapshot snapshotOf(const Game& game);
 

@@ -25,10 +25,11 @@ SavedGame ResumeStore::read() {
     }
     std::string bytes = std::get<QByteArray>(found).toStdString();
     auto snapshot = parseSnapshot(bytes);
-    if (snapshot) {
-        onDisk_ = std::move(bytes);
+    if (!snapshot) {
+        return {std::nullopt, true};
     }
-    return {std::move(snapshot), !snapshot};
+    onDisk_ = std::move(bytes);
+    return {std::move(snapshot), false};
 }
 
 void ResumeStore::setAside() {

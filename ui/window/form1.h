@@ -115,6 +115,7 @@ class Form1 final : public QMainWindow, public PlatformHost {
     void offerResume(const QString& file);
     void takeUp(const Snapshot& saved); // asks, and restores on Yes
     void keepGame();
+    QTimer resumeOffer_;                // fires after the first paint
     std::optional<ResumeStore> resume_; // set once the offer at start is settled
     int handling_ = 0;                  // handlers under way, nested ones included
     bool closing_ = false;              // the window system closed the window

@@ -4,16 +4,15 @@
 #include "ui/window/first_paint.h"
 #include "ui/window/form1.h"
 
-#include <QTimer>
-
 #include <utility>
 
 namespace kvint::ui {
 
 void Form1::keepUnfinishedGame(const QString& file) {
     // The question waits until the window is on screen.
-    onFirstPaint(
-        *this, [this, file] { QTimer::singleShot(0, this, [this, file] { offerResume(file); }); });
+    resumeOffer_.setSingleShot(true);
+    connect(&resumeOffer_, &QTimer::timeout, this, [this, file] { offerResume(file); });
+    onFirstPaint(*this, [this] { resumeOffer_.start(0); });
 }
 
 // A handler may open a box or wait for a sound, and the event loop of either
@@ -30,7 +29,7 @@ void Form1::handle(const std::function<void()>& handler) {
 
 void Form1::offerResume(const QString& file) {
     if (handling_ > 0) {
-        QTimer::singleShot(0, this, [this, file] { offerResume(file); });
+        resumeOffer_.start(0); // once the handler under way is done
         return;
     }
     ResumeStore store(file);
