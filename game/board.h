@@ -59,6 +59,9 @@ class Board {
     bool computerTurnJudgement(); // before the computer rolls
     // A new game may report its own end.
     void forgetEnd() { endReported_ = false; }
+    [[nodiscard]] bool endReported() const { return endReported_; }
+    // A game taken up again has told its end already, or not.
+    void resumeReported(bool reported) { endReported_ = reported; }
 
   private:
     struct Verdict;

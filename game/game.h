@@ -14,6 +14,8 @@
 
 namespace kvint {
 
+struct Snapshot;
+
 // The main window's logic: the game state, the model of every control, and
 // the handlers and procedures that change them. The window shell shows the
 // model and routes the user's events to click, keyPress and closeWindow; the
@@ -40,6 +42,13 @@ class Game {
     void setOpponent(Opponent& opponent) { opponent_ = &opponent; }
     // True once a handler has ended the program; no event is taken after it.
     [[nodiscard]] bool ended() const { return ended_; }
+    // This game's result went to the platform.
+    [[nodiscard]] bool endReported() const { return board_.endReported(); }
+    // Takes up a game as it stood when the snapshot was made: its state,
+    // every control and whether its end was told. A game made in another
+    // language would show captions in it, and an ended program takes no
+    // game: both are refused, false, and change nothing.
+    bool restore(const Snapshot& snapshot);
 
     // Answers for whoever shows the game.
     [[nodiscard]] Phase phase() const;

@@ -176,6 +176,13 @@ constexpr std::array<Entry, kMsgCount> kCatalogue = {{
     {Msg::previewWritten, "{0}: уже записано", "{0}: already written"},
     {Msg::previewDiceInAir, "{0}: отмеченные кубики ещё не брошены",
      "{0}: the marked dice are not rolled yet"},
+
+    {Msg::resumeQuestion, "Продолжить прерванную игру?", "Continue the unfinished game?"},
+    {Msg::resumeDamaged,
+     "Прерванную игру не удалось прочитать: её файл повреждён. Он отложен, начинается новая "
+     "игра.",
+     "The unfinished game could not be read: its file is damaged. It was set aside, and a new "
+     "game begins."},
 }};
 // clang-format on
 

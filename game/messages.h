@@ -128,9 +128,12 @@ enum class Msg : unsigned char {
     previewNotShown,
     previewWritten,
     previewDiceInAir,
+    // A game left unfinished by the previous run.
+    resumeQuestion,
+    resumeDamaged,
 };
 
-inline constexpr std::size_t kMsgCount = static_cast<std::size_t>(Msg::previewDiceInAir) + 1;
+inline constexpr std::size_t kMsgCount = static_cast<std::size_t>(Msg::resumeDamaged) + 1;
 
 // The text of id in lang, placeholders unfilled.
 std::string_view messageText(Language lang, Msg id);

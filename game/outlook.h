@@ -47,6 +47,15 @@ enum class Phase : unsigned char {
     over,      // a column is full: every roll only repeats the end
 };
 
+// The phase that a state and its controls show, with the opponent at its
+// turn or not.
+Phase phaseOf(const State& st, const Controls& controls, bool opponentPlaying);
+
+// A game has begun and not yet ended.
+constexpr bool inProgress(Phase p) {
+    return p != Phase::setup && p != Phase::over;
+}
+
 // What a screen reader may tell of one die.
 enum class DieView : unsigned char {
     shown, // its face is on view

@@ -5,17 +5,21 @@
 
 namespace kvint {
 
-Phase Game::phase() const {
-    if (controls_[Ctl::Frame1].visible) {
+Phase phaseOf(const State& st, const Controls& controls, bool opponentPlaying) {
+    if (controls[Ctl::Frame1].visible) {
         return Phase::setup;
     }
-    if (opponent_ != nullptr && opponent_->playing()) {
+    if (opponentPlaying) {
         return Phase::computer;
     }
-    if (columnComplete(st_.mayscore) || columnComplete(st_.compscore)) {
+    if (columnComplete(st.mayscore) || columnComplete(st.compscore)) {
         return Phase::over;
     }
-    return st_.gamemode == 1 && st_.turnowner == 2 ? Phase::rightSide : Phase::leftSide;
+    return st.gamemode == 1 && st.turnowner == 2 ? Phase::rightSide : Phase::leftSide;
+}
+
+Phase Game::phase() const {
+    return phaseOf(st_, controls_, opponent_ != nullptr && opponent_->playing());
 }
 
 std::optional<bool> Game::writingColumn() const {

@@ -10,6 +10,7 @@
 #include "tools/script/set_field.h"
 #include "tools/script/transcript.h"
 
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -45,6 +46,8 @@ class Runner {
                    },
                    command);
     }
+
+    [[nodiscard]] const Game& game() const { return game_; }
 
   private:
     std::ostream& out_;
@@ -87,16 +90,23 @@ int runLines(LineReader& reader, Runner& runner, std::ostream& out) {
 
 } // namespace
 
-int runScript(std::istream& script, std::ostream& transcript, const std::filesystem::path& assets) {
+int runScript(std::istream& script, std::ostream& transcript, const std::filesystem::path& assets,
+              const std::function<void(const Game&)>& inspect) {
     LineReader reader(script);
+    std::optional<Runner> runner;
+    int status = kExitOk;
     try {
-        Runner runner(transcript, assets);
-        return runLines(reader, runner, transcript);
+        runner.emplace(transcript, assets);
+        status = runLines(reader, *runner, transcript);
     } catch (const ProgramEnded&) {
-        return kExitOk;
+        status = kExitOk;
     } catch (const ScriptHalt& halt) {
-        return fail(transcript, halt.status(), halt.what()); // raised by the load handler
+        status = fail(transcript, halt.status(), halt.what()); // raised by the load handler
     }
+    if (inspect && runner) {
+        inspect(runner->game());
+    }
+    return status;
 }
 
 } // namespace kvint::script

@@ -1,8 +1,13 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <istream>
 #include <ostream>
+
+namespace kvint {
+class Game;
+}
 
 namespace kvint::script {
 
@@ -15,6 +20,10 @@ namespace kvint::script {
 // unreadable line; 3 when a box or a draw found its queue empty. In both
 // error cases the last record is "error<TAB>MESSAGE" and nothing after that
 // line has run. Never throws for anything the script contains.
-int runScript(std::istream& script, std::ostream& transcript, const std::filesystem::path& assets);
+//
+// `inspect`, when given, is then shown the game as the script left it,
+// however the script ended; it adds nothing to the transcript.
+int runScript(std::istream& script, std::ostream& transcript, const std::filesystem::path& assets,
+              const std::function<void(const Game&)>& inspect = {});
 
 } // namespace kvint::script

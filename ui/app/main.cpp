@@ -35,6 +35,9 @@ int main(int argc, char* argv[]) {
                      Qt::QueuedConnection);
     if (line.quitAfterFirstPaint) {
         kvint::ui::onFirstPaint(window, [] { QCoreApplication::exit(0); });
+    } else {
+        // Timing the start must not stop at the question.
+        window.keepUnfinishedGame(kvint::ui::ResumeStore::defaultFile());
     }
     return QApplication::exec();
 }

@@ -105,7 +105,9 @@ void Form1::shutDown() {
 void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
     // Closing the main window ends the run, even while the game has it hidden
-    // behind the rules window.
+    // behind the rules window. The game in progress stays kept as it was
+    // after the last event, for the next run to take up.
+    closing_ = true;
     if (!game_.ended()) {
         game_.Form1_Unload();
     }

@@ -5,6 +5,7 @@
 #include "ui/common/settings.h"
 #include "ui/platform/platform_host.h"
 #include "ui/platform/qt_platform.h"
+#include "ui/resume/resume_store.h"
 #include "ui/window/double_click_watch.h"
 #include "ui/window/form2.h"
 #include "ui/zoom/zoom.h"
@@ -17,6 +18,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -57,6 +59,10 @@ class Form1 final : public QMainWindow, public PlatformHost {
     // remembered when the run ends.
     void setZoom(int percent);
     [[nodiscard]] int zoom() const { return settings_.zoom.value_or(kZoomSteps.front()); }
+
+    // From the first paint on, the game in progress is kept in `file` after
+    // every event and a game left there unfinished is offered once.
+    void keepUnfinishedGame(const QString& file);
 
   signals:
     // The game has ended the program; the application should quit.
@@ -103,6 +109,16 @@ class Form1 final : public QMainWindow, public PlatformHost {
     QTimer soundLoad_; // fires once, after the first paint
     // Where the main window stood before the rules window took its place.
     std::optional<QPoint> placeBeforeRules_;
+
+    // Runs an event's handler; the outermost one then keeps the game.
+    void handle(const std::function<void()>& handler);
+    void offerResume(const QString& file);
+    void takeUp(const Snapshot& saved); // asks, and restores on Yes
+    void keepGame();
+    QTimer resumeOffer_;                // fires after the first paint
+    std::optional<ResumeStore> resume_; // set once the offer at start is settled
+    int handling_ = 0;                  // handlers under way, nested ones included
+    bool closing_ = false;              // the window system closed the window
 };
 
 } // namespace kvint::ui

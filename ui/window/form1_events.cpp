@@ -6,17 +6,17 @@
 namespace kvint::ui {
 
 void Form1::route(Ctl c) {
-    if (kindOf(c) == Kind::window) {
-        game_.closeWindow(c);
-    } else {
-        game_.click(c);
-    }
-    sync();
+    handle([this, c] {
+        if (kindOf(c) == Kind::window) {
+            game_.closeWindow(c);
+        } else {
+            game_.click(c);
+        }
+    });
 }
 
 void Form1::routeKey(Ctl die, std::uint16_t code) {
-    game_.keyPress(die, code);
-    sync();
+    handle([this, die, code] { game_.keyPress(die, code); });
 }
 
 // A double click on a free category of the side that is writing presses

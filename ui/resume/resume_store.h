@@ -1,0 +1,45 @@
+#pragma once
+
+#include "game/snapshot.h"
+
+#include <QString>
+
+#include <optional>
+#include <string>
+
+namespace kvint::ui {
+
+// What the file of an unfinished game held at start.
+struct SavedGame {
+    std::optional<Snapshot> snapshot; // a game that reads back whole
+    bool damaged = false;             // something lies there that is no such game
+};
+
+// The game in progress, kept in a file of the user's data folder after each
+// event, so that a closed window, a crash or a power cut loses at most the
+// event under way. Every write replaces the file atomically; one that fails
+// leaves the previous file and is tried again at the next keep.
+class ResumeStore {
+  public:
+    explicit ResumeStore(QString file);
+    // "unfinished-game" in QStandardPaths::AppDataLocation.
+    static QString defaultFile();
+
+    // Whatever lies at the path that is not a regular file of a game that
+    // reads back whole (a pipe, a device, a file too large or damaged) counts
+    // as damaged; nothing there is no game and no damage.
+    SavedGame read();
+    // Moves a damaged file aside under a dated name, for the player to see.
+    void setAside();
+    // Writes an exported game, unless the file holds it already.
+    void keep(const std::string& exported);
+    // Removes the file, unless it is known to be gone.
+    void discard();
+
+  private:
+    QString file_;
+    std::optional<std::string> onDisk_; // what the file holds, as far as this store knows
+    bool gone_ = false;                 // nothing is left at the path
+};
+
+} // namespace kvint::ui
