@@ -92,7 +92,9 @@ bool syncFolder(const QString& folder) {
 UserFileBytes readUserFile(const QString& path, qint64 limit) {
     Descriptor fd(::open(local(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0) {
-        return errno == ENOENT ? UnreadableFile::missing : UnreadableFile::unreadable;
+        // A file in the place of a folder on the way leaves nothing at the path.
+        return errno == ENOENT || errno == ENOTDIR ? UnreadableFile::missing
+                                                   : UnreadableFile::unreadable;
     }
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) {
