@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -81,6 +82,26 @@ std::optional<QByteArray> readAtMost(int fd, qint64 limit) {
     return bytes;
 }
 
+// Numbered names tried for files set aside within the same second.
+constexpr int kAsideNames = 100;
+
+// Fails with EEXIST when something lies at `to`.
+bool moveWithoutReplacing(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return true;
+    }
+    if (errno != EINVAL && errno != ENOSYS) {
+        return false;
+    }
+    // A file system that cannot refuse to replace is looked at first.
+    struct stat info {};
+    if (::lstat(to.c_str(), &info) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
 // The rename itself is made durable by flushing the folder that holds it.
 bool syncFolder(const QString& folder) {
     Descriptor dir(::open(local(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -139,13 +160,21 @@ bool removeUserFile(const QString& path) {
     return ::unlink(local(path).c_str()) == 0 || errno == ENOENT;
 }
 
+// Two files set aside within a second get the same dated name; the later
+// one takes a number rather than replace the earlier.
 std::optional<QString> setAsideUserFile(const QString& path) {
-    const QString aside = path + QStringLiteral(".damaged-") +
+    const QString dated = path + QStringLiteral(".damaged-") +
                           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    if (::rename(local(path).c_str(), local(aside).c_str()) != 0) {
-        return std::nullopt;
+    for (int n = 1; n <= kAsideNames; ++n) {
+        const QString aside = n == 1 ? dated : dated + QStringLiteral("-%1").arg(n);
+        if (moveWithoutReplacing(local(path), local(aside))) {
+            return aside;
+        }
+        if (errno != EEXIST) {
+            return std::nullopt;
+        }
     }
-    return aside;
+    return std::nullopt;
 }
 
 } // namespace kvint::ui

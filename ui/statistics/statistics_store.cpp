@@ -38,6 +38,12 @@ bool lockable(const QString& lock) {
 StatisticsStore::StatisticsStore(QString file, Language lang)
     : file_(std::move(file)), lang_(lang) {}
 
+StatisticsStore::~StatisticsStore() {
+    if (!pending_.empty()) {
+        write();
+    }
+}
+
 QString StatisticsStore::defaultFile() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
         .filePath(QStringLiteral("statistics.json"));

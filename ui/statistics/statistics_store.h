@@ -26,6 +26,10 @@ class StatisticsStore {
   public:
     // Its notices come in lang.
     explicit StatisticsStore(QString file, Language lang = Language::ru);
+    StatisticsStore(const StatisticsStore&) = delete; // two would write the same games
+    StatisticsStore& operator=(const StatisticsStore&) = delete;
+    // Tries once more to write what is still unwritten.
+    ~StatisticsStore();
     // statistics.json in QStandardPaths::AppDataLocation.
     static QString defaultFile();
 

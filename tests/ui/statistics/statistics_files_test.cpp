@@ -252,6 +252,15 @@ class StatisticsFilesTest : public QObject {
         QCOMPARE(store.figures(), Statistics{});
         QCOMPARE(setAside(file_).size(), 1);
         QVERIFY(store.takeNotice().startsWith("Файл статистики повреждён"));
+
+        // One damaged soon after another: both are kept.
+        write(file_, bytes);
+        QCOMPARE(StatisticsStore(file_).figures(), Statistics{});
+        const QStringList aside = setAside(file_);
+        QCOMPARE(aside.size(), 2);
+        for (const QString& name : aside) {
+            QCOMPARE(contents(folder_ + "/" + name), bytes);
+        }
     }
 
     // Six sixes score most in every category but "strit" (21) and "care" (24):
@@ -325,6 +334,15 @@ class StatisticsFilesTest : public QObject {
             QCOMPARE(second.figures()[Opponent::pro].played, 1);
             QCOMPARE(StatisticsStore(file_).figures(), first.figures());
         }
+        // A window closed with a game unwritten writes it as it goes.
+        {
+            StatisticsStore closing(file_);
+            QLockFile busy(file_ + ".lock");
+            QVERIFY(busy.tryLock());
+            QVERIFY(!closing.record(kLoss, kMonday));
+            busy.unlock();
+        }
+        QCOMPARE(StatisticsStore(file_).figures()[Opponent::novice].played, 3);
     }
 
     // A clear wipes what the file held when it was made, and no game written
