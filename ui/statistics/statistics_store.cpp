@@ -19,7 +19,7 @@ namespace {
 using namespace std::chrono_literals;
 
 // A file of four rows takes under a kilobyte; anything far larger is not one.
-constexpr qint64 kLargestFile = 256 * 1024;
+constexpr qint64 kLargestFile = qint64{256} * 1024;
 // A save holds the lock for a few milliseconds. The window waits for it no
 // longer than a person would notice, and a lock this old was left by a
 // program that died while it held it.

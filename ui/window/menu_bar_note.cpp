@@ -9,6 +9,8 @@ namespace kvint::ui {
 MenuBarNote::MenuBarNote(QMenuBar& bar) : QLabel(&bar), bar_(bar) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setTextFormat(Qt::PlainText);
+    placeLater_.setSingleShot(true);
+    connect(&placeLater_, &QTimer::timeout, this, &MenuBarNote::place);
     bar_.installEventFilter(this);
     hide();
 }
@@ -29,7 +31,7 @@ bool MenuBarNote::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::ActionAdded:
     case QEvent::ActionChanged:
     case QEvent::ActionRemoved:
-        QMetaObject::invokeMethod(this, &MenuBarNote::place, Qt::QueuedConnection);
+        placeLater_.start(0);
         break;
     default:
         break;

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace kvint::ui {
 
@@ -26,6 +27,7 @@ class MenuBarNote final : public QLabel {
 
     QMenuBar& bar_;
     QString whole_;
+    QTimer placeLater_; // once the menu bar has laid its menus out
 };
 
 } // namespace kvint::ui
