@@ -26,11 +26,14 @@ constexpr qint64 kLargestFile = qint64{256} * 1024;
 constexpr auto kLockWait = 200ms;
 constexpr auto kStaleLock = 10s;
 
-// QLockFile reads a lock it finds in its way: a pipe there would hold the
-// window, and anything but a plain file is not a lock of ours.
+// QLockFile reads a lock it finds in its way, whole: a pipe there would hold
+// the window and a huge file fill its memory. A lock of ours is one plain
+// file of a few lines.
+constexpr qint64 kLargestLock = 4096;
+
 bool lockable(const QString& lock) {
     const QFileInfo info(lock);
-    return !info.isSymLink() && (!info.exists() || info.isFile());
+    return !info.isSymLink() && (!info.exists() || (info.isFile() && info.size() <= kLargestLock));
 }
 
 } // namespace
