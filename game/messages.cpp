@@ -157,6 +157,8 @@ constexpr std::array<Entry, kMsgCount> kCatalogue = {{
      "следующей игры.",
      "The statistics could not be written to {0}. They are kept in memory and will be written "
      "after the next game."},
+    {Msg::gameNotCounted, "Игра не сохранена в статистике: файл не записывается",
+     "The game is not saved in the statistics: the file cannot be written"},
 
     {Msg::spokenYou, "Вы", "You"},
     {Msg::spokenComputer, "Компьютер", "Computer"},

@@ -112,6 +112,7 @@ enum class Msg : unsigned char {
     statisticsKept,
     statisticsReplaced,
     statisticsNotSaved,
+    gameNotCounted,
     // What a screen reader says.
     spokenYou,
     spokenComputer,

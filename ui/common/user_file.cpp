@@ -82,27 +82,30 @@ std::optional<QByteArray> readAtMost(int fd, qint64 limit) {
     return bytes;
 }
 
-// The rename itself is made durable by flushing the folder that holds it.
-bool syncFolder(const QString& folder) {
-    Descriptor dir(::open(local(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return dir.get() >= 0 && ::fsync(dir.get()) == 0;
-}
+// Numbered names tried for files set aside within the same second.
+constexpr int kAsideNames = 100;
 
-// Some file systems cannot refuse to replace in the rename itself; there
-// the name is looked at first.
-bool renameWithoutReplacing(const std::string& from, const std::string& to) {
+// Fails with EEXIST when something lies at `to`.
+bool moveWithoutReplacing(const std::string& from, const std::string& to) {
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
         return true;
     }
-    if (errno != EINVAL) {
+    if (errno != EINVAL && errno != ENOSYS) {
         return false;
     }
-    struct stat taken {};
-    if (::lstat(to.c_str(), &taken) == 0) {
+    // A file system that cannot refuse to replace is looked at first.
+    struct stat info {};
+    if (::lstat(to.c_str(), &info) == 0) {
         errno = EEXIST;
         return false;
     }
     return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+// The rename itself is made durable by flushing the folder that holds it.
+bool syncFolder(const QString& folder) {
+    Descriptor dir(::open(local(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return dir.get() >= 0 && ::fsync(dir.get()) == 0;
 }
 
 } // namespace
@@ -110,7 +113,9 @@ bool renameWithoutReplacing(const std::string& from, const std::string& to) {
 UserFileBytes readUserFile(const QString& path, qint64 limit) {
     Descriptor fd(::open(local(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0) {
-        return errno == ENOENT ? UnreadableFile::missing : UnreadableFile::unreadable;
+        // A file in the place of a folder on the way leaves nothing at the path.
+        return errno == ENOENT || errno == ENOTDIR ? UnreadableFile::missing
+                                                   : UnreadableFile::unreadable;
     }
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) {
@@ -155,14 +160,14 @@ bool removeUserFile(const QString& path) {
     return ::unlink(local(path).c_str()) == 0 || errno == ENOENT;
 }
 
+// Two files set aside within a second get the same dated name; the later
+// one takes a number rather than replace the earlier.
 std::optional<QString> setAsideUserFile(const QString& path) {
     const QString dated = path + QStringLiteral(".damaged-") +
                           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    // A second damaged file within the same second must not replace the first.
-    constexpr int kTries = 100;
-    for (int n = 0; n < kTries; ++n) {
-        const QString aside = n == 0 ? dated : dated + u'-' + QString::number(n);
-        if (renameWithoutReplacing(local(path), local(aside))) {
+    for (int n = 1; n <= kAsideNames; ++n) {
+        const QString aside = n == 1 ? dated : dated + QStringLiteral("-%1").arg(n);
+        if (moveWithoutReplacing(local(path), local(aside))) {
             return aside;
         }
         if (errno != EEXIST) {

@@ -2,6 +2,7 @@
 
 #include "game/controls.h"
 
+class QString;
 class QWidget;
 
 namespace kvint::ui {
@@ -24,6 +25,9 @@ class PlatformHost {
     virtual void repaintSurface() = 0;
     // Takes every window off view and ends the run.
     virtual void shutDown() = 0;
+    // A line on view beside the game that asks for no answer; empty takes
+    // it away.
+    virtual void showNote(const QString& text) = 0;
 
   protected:
     PlatformHost() = default;

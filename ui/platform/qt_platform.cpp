@@ -60,7 +60,9 @@ void sizeInputBox(QInputDialog& dialog) {
 } // namespace
 
 QtPlatform::QtPlatform(PlatformHost& host, const QDir& assets, Language lang)
-    : host_(host), lang_(lang), sounds_(assets) {}
+    : host_(host), lang_(lang), sounds_(assets) {
+    statistics_.whenSaved([this] { host_.showNote({}); });
+}
 
 bool QtPlatform::messageBox(std::string_view text, Buttons buttons, std::string_view caption) {
     if (host_.ended()) {
@@ -164,10 +166,13 @@ void QtPlatform::preloadSounds() {
     }
 }
 
-// A figure that cannot be written stays in memory, and the store keeps a
-// notice for the statistics dialog: the game goes on either way.
+// A game that cannot be written stays in memory, and the store keeps a
+// notice for the statistics dialog: the game goes on either way, with a note
+// on view until a save writes it.
 void QtPlatform::gameEnded(const GameResult& result) {
-    statistics_.record(result, QDate::currentDate());
+    if (!statistics_.record(result, QDate::currentDate())) {
+        host_.showNote(textOf(lang_, Msg::gameNotCounted));
+    }
 }
 
 } // namespace kvint::ui

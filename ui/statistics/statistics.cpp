@@ -1,11 +1,14 @@
 #include "ui/statistics/statistics.h"
 
+#include "game/categories.h"
 #include "game/state.h"
 
 #include <QJsonValue>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
+#include <numeric>
 
 namespace kvint::ui {
 namespace {
@@ -22,16 +25,27 @@ QJsonObject tallyToJson(const Tally& t) {
             {"last", t.last.toString(Qt::ISODate)}};
 }
 
-std::optional<int> count(const QJsonObject& o, const char* key) {
+// A whole number the file states exactly; a fraction, a string or a number
+// too large for a double to hold exactly is none.
+std::optional<qint64> whole(const QJsonObject& o, const char* key) {
+    constexpr double kExact = 9007199254740992.0; // 2^53
     const QJsonValue v = o.value(QLatin1String(key));
-    if (!v.isDouble() || v.toDouble() != static_cast<double>(v.toInteger())) {
+    if (!v.isDouble()) {
         return std::nullopt;
     }
-    const qint64 n = v.toInteger();
-    if (n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max()) {
+    const double d = v.toDouble();
+    if (!(std::abs(d) <= kExact) || d != std::trunc(d)) {
         return std::nullopt;
     }
-    return static_cast<int>(n);
+    return static_cast<qint64>(d);
+}
+
+std::optional<int> count(const QJsonObject& o, const char* key) {
+    const auto n = whole(o, key);
+    if (!n || *n < std::numeric_limits<int>::min() || *n > std::numeric_limits<int>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<int>(*n);
 }
 
 std::optional<Tally> tallyFromJson(const QJsonValue& value) {
@@ -44,24 +58,69 @@ std::optional<Tally> tallyFromJson(const QJsonValue& value) {
     const auto lost = count(o, "lost");
     const auto drawn = count(o, "drawn");
     const auto best = count(o, "best");
-    const QJsonValue sum = o.value(QLatin1String("marginSum"));
+    const auto sum = whole(o, "marginSum");
     const QJsonValue last = o.value(QLatin1String("last"));
-    if (!played || !won || !lost || !drawn || !best || !sum.isDouble() || !last.isString()) {
+    if (!played || !won || !lost || !drawn || !best || !sum || !last.isString()) {
         return std::nullopt;
     }
-    const bool consistent =
-        *won >= 0 && *lost >= 0 && *drawn >= 0 && *won + *lost + *drawn == *played;
-    const QDate day = QDate::fromString(last.toString(), Qt::ISODate);
-    if (!consistent || (*played > 0 && !day.isValid())) {
-        return std::nullopt;
+    const Tally t{
+        *played, *won, *lost, *drawn, *best, *sum, QDate::fromString(last.toString(), Qt::ISODate)};
+    return t.possible() ? std::optional(t) : std::nullopt;
+}
+
+// The next throw of six dice sorted highest first, in falling order from six
+// sixes; false after six ones.
+bool nextThrow(Dice& d) {
+    std::size_t i = kDice;
+    while (i >= 1 && d(i) == 1) {
+        --i;
     }
-    return Tally{*played, *won, *lost, *drawn, *best, sum.toInteger(), day};
+    if (i == 0) {
+        return false;
+    }
+    const auto lower = static_cast<Face>(d(i) - 1);
+    for (std::size_t j = i; j <= kDice; ++j) {
+        d(j) = lower;
+    }
+    return true;
 }
 
 } // namespace
 
+// Every category is asked for its points on every throw: the rules of the
+// sheet live with the game.
+int largestMargin() {
+    std::array<int, kCategories> most{};
+    Dice d;
+    std::fill(d.begin(), d.end(), Face{6});
+    do {
+        for (std::size_t k = 1; k <= kCategories; ++k) {
+            most.at(k - 1) = std::max<int>(most.at(k - 1), categoryPoints(k, d).value_or(0));
+        }
+    } while (nextThrow(d));
+    return std::accumulate(most.begin(), most.end(), 0);
+}
+
 double Tally::averageMargin() const {
     return played == 0 ? 0.0 : static_cast<double>(marginSum) / played;
+}
+
+// No margin exceeds the best, none is below the widest loss.
+bool Tally::possible() const {
+    const auto within = [](int n) { return n >= 0 && n <= kMostGames; };
+    if (!within(played) || !within(won) || !within(lost) || !within(drawn) ||
+        won + lost + drawn != played) {
+        return false;
+    }
+    const int widest = largestMargin();
+    if (best < -widest || best > widest) {
+        return false;
+    }
+    if (played == 0) {
+        return marginSum == 0;
+    }
+    const auto games = static_cast<long long>(played);
+    return last.isValid() && marginSum <= games * best && marginSum >= -games * widest;
 }
 
 Opponent opponentOf(const GameResult& result) {
@@ -80,8 +139,14 @@ Opponent opponentOf(const GameResult& result) {
 
 void Statistics::add(const GameResult& result, const QDate& day) {
     Tally& t = (*this)[opponentOf(result)];
-    const int margin = result.left - result.right;
+    const long long widest = largestMargin();
+    const auto margin = static_cast<int>(
+        std::clamp(static_cast<long long>(result.left) - result.right, -widest, widest));
     t.best = t.played == 0 ? margin : std::max(t.best, margin);
+    t.last = day;
+    if (t.played == kMostGames) {
+        return;
+    }
     ++t.played;
     if (margin > 0) {
         ++t.won;
@@ -91,7 +156,6 @@ void Statistics::add(const GameResult& result, const QDate& day) {
         ++t.drawn;
     }
     t.marginSum += margin;
-    t.last = day;
 }
 
 QJsonObject toJson(const Statistics& figures) {
@@ -102,8 +166,13 @@ QJsonObject toJson(const Statistics& figures) {
     return {{"version", kStatisticsVersion}, {"rows", rows}};
 }
 
+bool laterVersion(const QJsonObject& object) {
+    const auto version = whole(object, "version");
+    return version && *version > kStatisticsVersion;
+}
+
 std::optional<Statistics> fromJson(const QJsonObject& object) {
-    const auto version = count(object, "version");
+    const auto version = whole(object, "version");
     const QJsonValue rows = object.value(QLatin1String("rows"));
     if (!version || *version < 1 || *version > kStatisticsVersion || !rows.isObject()) {
         return std::nullopt;

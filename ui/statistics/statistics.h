@@ -16,8 +16,17 @@ namespace kvint::ui {
 enum class Opponent : std::size_t { novice, master, pro, twoPlayers };
 inline constexpr std::size_t kOpponents = 4;
 
+// More games against one opponent than a person can play: a file that counts
+// more is damaged, and a count stops here rather than wrap.
+inline constexpr int kMostGames = 10'000'000;
+
+// The widest margin a game can end with: one side's sheet at the best throw
+// of every category, the other's empty.
+int largestMargin();
+
 // Finished games against one opponent. Wins, losses and margins are player
 // one's: the person against the computer, the first player between two people.
+// Counts stop at kMostGames; a game beyond it changes only best and last.
 struct Tally {
     int played = 0;
     int won = 0;
@@ -28,6 +37,9 @@ struct Tally {
     QDate last;              // the day of the latest game
 
     [[nodiscard]] double averageMargin() const;
+    // Whether these figures can come from games played: counts within
+    // kMostGames that add up, margins a game can give.
+    [[nodiscard]] bool possible() const;
     friend bool operator==(const Tally&, const Tally&) = default;
 };
 
@@ -47,7 +59,10 @@ Opponent opponentOf(const GameResult& result);
 inline constexpr int kStatisticsVersion = 1;
 
 QJsonObject toJson(const Statistics& figures);
-// Nothing when the object is not a statistics file this program can read.
+// Nothing when the object is not a statistics file this program can read:
+// damaged, impossible figures, or a later version.
 std::optional<Statistics> fromJson(const QJsonObject& object);
+// Whether the object says it was written by a later version of the program.
+bool laterVersion(const QJsonObject& object);
 
 } // namespace kvint::ui

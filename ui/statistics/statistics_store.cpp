@@ -1,21 +1,51 @@
 #include "ui/statistics/statistics_store.h"
 
 #include "ui/common/qstring_conv.h"
+#include "ui/common/user_file.h"
 
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QSaveFile>
+#include <QLockFile>
 #include <QStandardPaths>
 
+#include <chrono>
 #include <utility>
+#include <variant>
 
 namespace kvint::ui {
+namespace {
+
+using namespace std::chrono_literals;
+
+// A file of four rows takes under a kilobyte; anything far larger is not one.
+constexpr qint64 kLargestFile = qint64{256} * 1024;
+// A save holds the lock for a few milliseconds. The window waits for it no
+// longer than a person would notice, and a lock this old was left by a
+// program that died while it held it.
+constexpr auto kLockWait = 200ms;
+constexpr auto kStaleLock = 10s;
+
+// QLockFile reads a lock it finds in its way, whole: a pipe there would hold
+// the window and a huge file fill its memory. A lock of ours is one plain
+// file of a few lines.
+constexpr qint64 kLargestLock = 4096;
+
+bool lockable(const QString& lock) {
+    const QFileInfo info(lock);
+    return !info.isSymLink() && (!info.exists() || (info.isFile() && info.size() <= kLargestLock));
+}
+
+} // namespace
 
 StatisticsStore::StatisticsStore(QString file, Language lang)
     : file_(std::move(file)), lang_(lang) {}
+
+StatisticsStore::~StatisticsStore() {
+    if (!pending_.empty()) {
+        write();
+    }
+}
 
 QString StatisticsStore::defaultFile() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
@@ -23,20 +53,17 @@ QString StatisticsStore::defaultFile() {
 }
 
 const Statistics& StatisticsStore::figures() {
-    if (!figures_) {
-        load();
-    }
-    return *figures_;
+    shown_ = pending_.over(read());
+    return shown_;
 }
 
 bool StatisticsStore::record(const GameResult& result, const QDate& day) {
-    figures();
-    figures_->add(result, day);
+    pending_.add(result, day);
     return save();
 }
 
 bool StatisticsStore::clear() {
-    figures_ = Statistics{};
+    pending_.clear(read());
     return save();
 }
 
@@ -49,54 +76,64 @@ QString StatisticsStore::takeNotice() {
     return notice;
 }
 
-void StatisticsStore::load() {
-    figures_ = Statistics{};
-    if (!QFileInfo::exists(file_)) {
-        return;
-    }
-    QFile file(file_);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setAside(Msg::statisticsUnreadable);
-        return;
+Statistics StatisticsStore::read() {
+    const UserFileBytes bytes = readUserFile(file_, kLargestFile);
+    if (const auto* why = std::get_if<UnreadableFile>(&bytes)) {
+        if (*why != UnreadableFile::missing) {
+            setAside(Msg::statisticsUnreadable);
+        }
+        return {};
     }
     QJsonParseError error{};
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
-    file.close();
+    const QJsonDocument doc = QJsonDocument::fromJson(std::get<QByteArray>(bytes), &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject()) {
         setAside(Msg::statisticsDamaged);
-        return;
+        return {};
     }
-    if (const auto read = fromJson(doc.object())) {
-        figures_ = *read;
-        return;
+    if (const auto figures = fromJson(doc.object())) {
+        return *figures;
     }
-    setAside(Msg::statisticsTooNew);
+    setAside(laterVersion(doc.object()) ? Msg::statisticsTooNew : Msg::statisticsDamaged);
+    return {};
 }
 
+// A file that cannot be moved is told once; the next save replaces it.
 void StatisticsStore::setAside(Msg why) {
-    const QString aside = file_ + QStringLiteral(".damaged-") +
-                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    const bool kept = QFile::rename(file_, aside);
-    notice_ =
-        textOf(lang_, why) + (kept ? textOf(lang_, Msg::statisticsKept, {toStdString(aside)})
-                                   : textOf(lang_, Msg::statisticsReplaced, {toStdString(file_)}));
+    if (const auto aside = setAsideUserFile(file_)) {
+        notice_ = textOf(lang_, why) + textOf(lang_, Msg::statisticsKept, {toStdString(*aside)});
+        return;
+    }
+    if (!std::exchange(damagedInPlace_, true)) {
+        notice_ = textOf(lang_, why) + textOf(lang_, Msg::statisticsReplaced, {toStdString(file_)});
+    }
 }
 
 bool StatisticsStore::save() {
     unsaved_ = !write();
+    if (!unsaved_ && saved_) {
+        saved_();
+    }
     return !unsaved_;
 }
 
+// Under the lock no other window writes between the read and the write.
 bool StatisticsStore::write() {
-    if (!QDir().mkpath(QFileInfo(file_).absolutePath())) {
+    const QString lockPath = file_ + QStringLiteral(".lock");
+    if (!QDir().mkpath(QFileInfo(file_).absolutePath()) || !lockable(lockPath)) {
         return false;
     }
-    QSaveFile file(file_);
-    if (!file.open(QIODevice::WriteOnly)) {
+    QLockFile lock(lockPath);
+    lock.setStaleLockTime(kStaleLock);
+    if (!lock.tryLock(kLockWait)) {
         return false;
     }
-    file.write(QJsonDocument(toJson(*figures_)).toJson());
-    return file.commit();
+    const Statistics figures = pending_.over(read());
+    if (!writeUserFile(file_, QJsonDocument(toJson(figures)).toJson())) {
+        return false;
+    }
+    pending_ = {};
+    damagedInPlace_ = false;
+    return true;
 }
 
 } // namespace kvint::ui

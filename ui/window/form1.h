@@ -46,6 +46,7 @@ class Form1 final : public QMainWindow, public PlatformHost {
     void requestFocus(Ctl c) override { pendingFocus_ = c; }
     void repaintSurface() override;
     void shutDown() override;
+    void showNote(const QString& text) override; // at the free end of the menu bar
 
     Game& game() { return game_; }
     QtPlatform& platform() { return platform_; }

@@ -6,6 +6,9 @@
 namespace kvint::ui {
 
 void Form1::route(Ctl c) {
+    if (c == Ctl::Command7 || c == Ctl::novaya) {
+        showNote({}); // a new game leaves the last one's note behind
+    }
     handle([this, c] {
         if (kindOf(c) == Kind::window) {
             game_.closeWindow(c);

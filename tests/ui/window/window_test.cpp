@@ -64,6 +64,7 @@ struct CountingHost : kvint::ui::PlatformHost {
     void requestFocus(Ctl /*control*/) override { ++calls; }
     void repaintSurface() override { ++calls; }
     void shutDown() override { ++shutDowns; }
+    void showNote(const QString& /*text*/) override { ++calls; }
 };
 
 } // namespace
