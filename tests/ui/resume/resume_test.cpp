@@ -67,7 +67,6 @@ class ResumeTest : public QObject {
     std::unique_ptr<Form1> open(ModalAnswers& answers, Language lang = Language::ru,
                                 const QString& path = {}) {
         auto w = std::make_unique<Form1>(dir_->path(), lang);
-        w->platform().setPacing(std::nullopt);
         w->keepUnfinishedGame(path.isEmpty() ? file() : path);
         auto painted = std::make_shared<bool>(false);
         kvint::ui::onFirstPaint(*w, [painted] { *painted = true; });
