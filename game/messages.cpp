@@ -159,6 +159,12 @@ constexpr std::array<Entry, kMsgCount> kCatalogue = {{
      "after the next game."},
     {Msg::gameNotCounted, "Игра не сохранена в статистике: файл не записывается",
      "The game is not saved in the statistics: the file cannot be written"},
+    {Msg::settingsKept,
+     "Файл настроек не читается, поэтому взяты настройки по умолчанию. Прежний файл сохранён "
+     "как {0}.",
+     "The settings file cannot be read, so the defaults are used. The old file was kept as {0}."},
+    {Msg::settingsLeft, "Файл настроек {0} не читается, поэтому в этот раз настройки не запоминаются.",
+     "The settings file {0} cannot be read, so the settings are not remembered this time."},
 
     {Msg::spokenYou, "Вы", "You"},
     {Msg::spokenComputer, "Компьютер", "Computer"},

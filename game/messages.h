@@ -113,6 +113,8 @@ enum class Msg : unsigned char {
     statisticsReplaced,
     statisticsNotSaved,
     gameNotCounted,
+    settingsKept,
+    settingsLeft,
     // What a screen reader says.
     spokenYou,
     spokenComputer,

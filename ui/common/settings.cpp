@@ -22,27 +22,32 @@ constexpr auto kSoundKey = "sound/on";
 // A few hundred bytes in use; far more is no settings file of ours.
 constexpr qint64 kSettingsLimit = qint64{256} << 10;
 
-// The bytes at the settings path, empty when there are none; nothing when
+// The bytes at the settings path, empty when there are none; no bytes when
 // what lies there can neither be read nor moved out of the way.
-std::optional<QByteArray> storedBytes() {
+struct StoredBytes {
+    std::optional<QByteArray> bytes;
+    std::optional<QString> refused; // as StoredSettings::refused
+};
+
+StoredBytes storedBytes() {
     const QString path = settingsPath();
     UserFileBytes read = readUserFile(path, kSettingsLimit);
     if (auto* bytes = std::get_if<QByteArray>(&read)) {
-        return std::move(*bytes);
+        return {std::move(*bytes), std::nullopt};
     }
     switch (std::get<UnreadableFile>(read)) {
     case UnreadableFile::missing:
-        return QByteArray();
+        return {QByteArray(), std::nullopt};
     case UnreadableFile::notRegular:
     case UnreadableFile::tooLarge:
-        if (setAsideUserFile(path)) {
-            return QByteArray();
+        if (const auto aside = setAsideUserFile(path)) {
+            return {QByteArray(), *aside};
         }
-        return std::nullopt;
+        return {std::nullopt, QString()};
     case UnreadableFile::unreadable:
-        return std::nullopt; // may pass; left for the next run
+        return {std::nullopt, QString()}; // may pass; left for the next run
     }
-    return std::nullopt;
+    return {std::nullopt, QString()};
 }
 
 // QSettings reads its file as it is made and again before it writes, and
@@ -124,21 +129,25 @@ QString settingsPath() {
            u'/' + name + QStringLiteral(".conf");
 }
 
-Settings readSettings() {
-    const std::optional<QByteArray> bytes = storedBytes();
-    if (!bytes || bytes->isEmpty()) {
-        return {};
+StoredSettings loadSettings() {
+    const StoredBytes stored = storedBytes();
+    if (!stored.bytes || stored.bytes->isEmpty()) {
+        return {Settings{}, stored.refused};
     }
-    const PrivateCopy copy(*bytes);
+    const PrivateCopy copy(*stored.bytes);
     if (!copy.ready()) {
         return {};
     }
     const QSettings saved(copy.path(), QSettings::IniFormat);
-    return saved.status() == QSettings::NoError ? parsed(saved) : Settings{};
+    return {saved.status() == QSettings::NoError ? parsed(saved) : Settings{}, std::nullopt};
+}
+
+Settings readSettings() {
+    return loadSettings().settings;
 }
 
 void writeSettings(const Settings& settings) {
-    const std::optional<QByteArray> bytes = storedBytes();
+    const std::optional<QByteArray> bytes = storedBytes().bytes;
     if (!bytes) {
         return;
     }

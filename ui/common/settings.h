@@ -25,7 +25,14 @@ QString settingsPath();
 // huge) is moved aside under a dated name and the defaults are taken. What
 // cannot be moved is neither read nor written. A value of the wrong type
 // gives its default.
-Settings readSettings();
+struct StoredSettings {
+    Settings settings;
+    // Set when the file could not be taken: the name it was moved aside to,
+    // or empty when it had to be left where it is.
+    std::optional<QString> refused;
+};
+StoredSettings loadSettings();
+Settings readSettings(); // loadSettings(), without a word on a refused file
 // Replaces everything remembered with `settings`, keeping other keys of the
 // file. A write that fails is dropped without a word: the run goes on.
 void writeSettings(const Settings& settings);

@@ -26,7 +26,7 @@ Form1::Form1(const QString& assetsFolder, Language lang)
     : platform_(*this, QDir(assetsFolder), lang), game_(platform_, localPath(assetsFolder), lang),
       computer_(game_.board()), surface_(new ZoomStage(form1ClientSize(), formFont(), this)),
       cellClicks_([this](const QObject* cellLabel) { writeByDoubleClick(cellLabel); }),
-      settings_(readSettings()) {
+      stored_(loadSettings()), settings_(stored_.settings) {
     game_.setOpponent(computer_);
     shownBack_.fill(kNeverMirrored);
     installChoiceAccessibility();

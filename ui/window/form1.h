@@ -104,8 +104,10 @@ class Form1 final : public QMainWindow, public PlatformHost {
     std::unique_ptr<Form2> form2_;
     std::optional<Ctl> pendingFocus_;
     DoubleClickWatch cellClicks_;
-    // Read once at start; written when the player changes a setting and
-    // when the run ends.
+    // Read once at start, with what became of a file that could not be taken
+    // (told once the menu bar is up); written when the player changes a
+    // setting and when the run ends.
+    StoredSettings stored_;
     Settings settings_;
     QTimer soundLoad_; // fires once, after the first paint
     // Where the main window stood before the rules window took its place.

@@ -1,3 +1,4 @@
+#include "ui/common/qstring_conv.h"
 #include "ui/window/fonts.h"
 #include "ui/window/form1.h"
 #include "ui/window/layout.h"
@@ -31,6 +32,12 @@ void Form1::restoreSettings() {
         move(available.center() - rect().center());
     }
     platform_.setSoundOn(settings_.sound);
+    if (stored_.refused) {
+        const Language lang = game_.language();
+        showNote(stored_.refused->isEmpty()
+                     ? textOf(lang, Msg::settingsLeft, {toStdString(settingsPath())})
+                     : textOf(lang, Msg::settingsKept, {toStdString(*stored_.refused)}));
+    }
 }
 
 void Form1::rememberSettings() {

@@ -7,6 +7,7 @@
 #include "ui/common/settings.h"
 #include "ui/sound/sound_file.h"
 #include "ui/window/form1.h"
+#include "ui/window/menu_bar_note.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -238,6 +239,10 @@ void HostileFilesTest::settingsThatCannotBeReadAreSetAside() {
         QCOMPARE(w.zoom(), firstZoom);
         QVERIFY(w.platform().soundOn());
         QCOMPARE(setAside(path).size(), 1);
+        // The player is told where the file went, without a box.
+        const auto* note = w.menuBar()->findChild<kvint::ui::MenuBarNote*>();
+        QVERIFY(note != nullptr);
+        QVERIFY(note->wholeText().contains(setAside(path).first()));
         kvint::test::ModalAnswers answers;
         answers.type("Игрок");
         QTest::mouseClick(w.widget(Ctl::Command7), Qt::LeftButton);
