@@ -1,0 +1,62 @@
+#pragma once
+
+#include "game/state.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+
+namespace kvint::coach {
+
+enum class Side : unsigned char { left, right };
+
+// A decision point of a human turn, as the game's state shows it: the mode
+// and strength, whose move it is, the number of the roll just made, both
+// columns and the six dice.
+struct Position {
+    u8 level = strength::master; // read only against the computer
+    u8 mode = 0;                 // 0 against the computer, 1 two people
+    Side side = Side::left;      // right only with two people
+    u8 roll = 1;                 // brosnum: 1 after the roll of all six, up to 3
+    Column left;                 // mayscore
+    Column right;                // compscore
+    Dice dice;                   // kubik, 1..6 each, as shown
+
+    friend bool operator==(const Position&, const Position&) = default;
+};
+
+// What the side to move does now.
+struct Decision {
+    enum class Kind : unsigned char { reroll, write, pass };
+    Kind kind = Kind::pass;
+    std::array<bool, kDice> reroll{}; // die i (0-based) is marked and thrown again
+    std::size_t category = 0;         // 1..11 for write
+
+    friend bool operator==(const Decision&, const Decision&) = default;
+};
+
+struct Advice {
+    Decision decision;
+    // The estimated probability that the side to move wins the game after
+    // this decision; a drawn game counts half.
+    double win = 0.0;
+};
+
+// Whether the game's rules allow the decision in the position: a re-roll
+// only before the third roll with at least one die marked, an entry only
+// into a free category of the side to move whose pattern the dice show.
+bool allowed(const Position& position, const Decision& decision);
+
+// The advisor. Building it may take its tables' time; afterwards every call
+// is const and may run on any thread.
+class Coach {
+  public:
+    Coach();
+
+    // The decision that gives the side to move the best chance to win.
+    [[nodiscard]] Advice advise(const Position& position) const;
+    // The chance to win after a decision the rules allow.
+    [[nodiscard]] double winAfter(const Position& position, const Decision& decision) const;
+};
+
+} // namespace kvint::coach
