@@ -38,4 +38,11 @@ if(libraries MATCHES "Multimedia" OR NOT libraries MATCHES "Qt6Widgets")
 endif()
 file(RENAME ${WORK}/prefix ${WORK}/moved)
 expect_files_found(${WORK}/moved)
+# The installed coach stands alone too: it answers a query.
+file(WRITE ${WORK}/query.kvc "advise level 2 mode 0 side left roll 1 left 0 0 9 0 0 0 0 0 0 0 0 right 0 4 0 0 0 0 30 0 0 0 0 dice 6 6 2 6 1 6\n")
+execute_process(COMMAND ${WORK}/moved/bin/kvint-coach ${WORK}/query.kvc
+  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT out MATCHES "^(reroll|write|pass)[^\n]* win [01]\\.[0-9]+\n$")
+  message(SEND_ERROR "the installed kvint-coach gave ${status}:\n${out}${err}")
+endif()
 file(REMOVE_RECURSE ${WORK})
