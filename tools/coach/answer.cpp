@@ -1,8 +1,10 @@
 #include "tools/coach/answer.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstddef>
+#include <optional>
 #include <stdexcept>
 
 namespace kvint::coachtool {
@@ -28,10 +30,16 @@ std::string decisionWords(const coach::Decision& d) {
     throw std::logic_error("the coach gave a decision of no known kind");
 }
 
-std::string fourDigits(double p) {
-    std::array<char, 32> buf{};
-    const auto [end, ec] =
-        std::to_chars(buf.data(), buf.data() + buf.size(), p, std::chars_format::fixed, 4);
+// The coach's tables and sums may stray from 0..1 by their rounding. Less
+// than half the last digit an answer prints is rounding; what strays
+// further is no chance at all.
+constexpr double kRounding = 0.00005;
+
+std::string written(double p, std::optional<int> digits) {
+    std::array<char, 64> buf{};
+    const auto [end, ec] = digits ? std::to_chars(buf.data(), buf.data() + buf.size(), p,
+                                                  std::chars_format::fixed, *digits)
+                                  : std::to_chars(buf.data(), buf.data() + buf.size(), p);
     if (ec != std::errc{}) {
         throw std::logic_error("the coach's chance cannot be written");
     }
@@ -45,14 +53,14 @@ void checkAdvice(const coach::Position& position, const coach::Advice& advice) {
         throw std::logic_error("the coach chose '" + decisionWords(advice.decision) +
                                "', which the rules do not allow here");
     }
-    if (!(advice.win >= 0.0 && advice.win <= 1.0)) {
-        throw std::logic_error("the coach's chance " + fourDigits(advice.win) +
+    if (!(advice.win >= -kRounding && advice.win <= 1.0 + kRounding)) {
+        throw std::logic_error("the coach's chance " + written(advice.win, std::nullopt) +
                                " is not a probability");
     }
 }
 
 std::string answerLine(const coach::Advice& advice) {
-    return decisionWords(advice.decision) + " win " + fourDigits(advice.win);
+    return decisionWords(advice.decision) + " win " + written(std::clamp(advice.win, 0.0, 1.0), 4);
 }
 
 } // namespace kvint::coachtool

@@ -51,7 +51,8 @@ TEST(CoachToolAnswer, LineNamesDiceFromOneAndRoundsToFourDigits) {
         answerLine({Decision{Kind::reroll, {true, false, true, false, false, true}, 0}, 0.31274}),
         "reroll 1 3 6 win 0.3127");
     EXPECT_EQ(answerLine(write(11, 0.99996)), "write 11 win 1.0000");
-    EXPECT_EQ(answerLine({Decision{}, 0.0}), "pass win 0.0000");
+    EXPECT_EQ(answerLine({Decision{}, -0.00004}), "pass win 0.0000"); // rounding
+    EXPECT_EQ(answerLine(write(1, 1.00004)), "write 1 win 1.0000");
 }
 
 } // namespace
