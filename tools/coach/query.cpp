@@ -39,9 +39,9 @@ class Cursor {
         if (at_ == words_.size()) {
             throw Fault{"missing " + described};
         }
-        const std::string_view word = words_[at_++];
-        if (word != name) {
-            throw Fault{"unknown word " + quoted(word) + " where " + described + " belongs"};
+        const std::string_view got = words_[at_++];
+        if (got != name) {
+            throw Fault{"unknown word " + quoted(got) + " where " + described + " belongs"};
         }
     }
 
