@@ -157,8 +157,9 @@ class Form1 final : public QMainWindow, public PlatformHost {
     // The latest decision of a human side with every die on the table: the
     // position a re-roll of the dice marked since was decided in.
     std::optional<coach::Position> decisionPoint_;
-    QString coachNote_;   // what the coach put in the note, while it stands there
-    bool helped_ = false; // a hint was asked or the trainer on since the game began
+    QString coachNote_;       // what the coach put in the note, while it stands there
+    bool hintOnView_ = false; // that was a hint, which the next event takes away
+    bool helped_ = false;     // a hint was asked or the trainer on since the game began
 };
 
 } // namespace kvint::ui

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 
 #include <algorithm>
+#include <utility>
 
 namespace kvint::ui {
 
@@ -65,6 +66,7 @@ void Form1::showHint(const coach::Position& position, const coach::Advice& advic
         markForHint(*widgets_[at(textBox(i + 1))], hintMarks_.at(i));
     }
     sayForCoach(hintText(game_, position.side, advice));
+    hintOnView_ = true;
     sync();
 }
 
@@ -75,7 +77,9 @@ void Form1::clearHint() {
             markForHint(*widgets_[at(textBox(i))], false);
         }
     }
-    sayForCoach({});
+    if (std::exchange(hintOnView_, false)) {
+        sayForCoach({});
+    }
 }
 
 // The note may have been taken by the game's own notices since: those stay.

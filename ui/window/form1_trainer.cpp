@@ -85,6 +85,7 @@ void Form1::reviewChoice(Ctl c, const std::optional<coach::Position>& point,
 void Form1::showReview(const Review& review) {
     if (settings_.trainer && !game_.ended() && costly(review)) {
         sayForCoach(reviewText(game_, review));
+        hintOnView_ = false;
     }
 }
 
