@@ -22,11 +22,17 @@ std::shared_ptr<const CoachAnswers> realCoach() {
 // coach's tables are built before the first is answered.
 CoachSession::CoachSession(QObject* parent) : QObject(parent) {
     pool_.setMaxThreadCount(1);
-    answers_ = QtConcurrent::run(&pool_, realCoach);
 }
 
 CoachSession::~CoachSession() {
     pool_.waitForDone();
+}
+
+CoachSession::Answers& CoachSession::source() {
+    if (!answers_) {
+        answers_ = QtConcurrent::run(&pool_, realCoach);
+    }
+    return *answers_;
 }
 
 void CoachSession::useAnswers(CoachAnswers answers) {
@@ -34,7 +40,7 @@ void CoachSession::useAnswers(CoachAnswers answers) {
 }
 
 void CoachSession::askHint(const coach::Position& position) {
-    answers_
+    source()
         .then(&pool_,
               [position](const std::shared_ptr<const CoachAnswers>& a) {
                   return a->advise(position);
@@ -44,7 +50,7 @@ void CoachSession::askHint(const coach::Position& position) {
 }
 
 void CoachSession::askReview(const coach::Position& position, const coach::Decision& taken) {
-    answers_
+    source()
         .then(&pool_,
               [position, taken](const std::shared_ptr<const CoachAnswers>& a) {
                   return Review{position, taken, a->winAfter(position, taken), a->advise(position)};

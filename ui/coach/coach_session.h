@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace kvint::ui {
 
@@ -27,8 +28,9 @@ struct Review {
 };
 
 // The coach of a window, off its thread: the coach builds its tables in the
-// background from construction on, and every question is answered there
-// too, so the window never waits for it. Answers come back as signals on the
+// background when the first question comes, so a window that never asks
+// spends nothing on it and its start is not slowed, and every question is
+// answered there too, so the window never waits for it. Answers come back as signals on the
 // session's thread, in no promised order; the asker checks that the position
 // they are about is still the one on view.
 class CoachSession final : public QObject {
@@ -47,8 +49,11 @@ class CoachSession final : public QObject {
     void reviewReady(const kvint::ui::Review& review);
 
   private:
+    using Answers = QFuture<std::shared_ptr<const CoachAnswers>>;
+    Answers& source();
+
     QThreadPool pool_;
-    QFuture<std::shared_ptr<const CoachAnswers>> answers_;
+    std::optional<Answers> answers_; // none until the first question
 };
 
 } // namespace kvint::ui

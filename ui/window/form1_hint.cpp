@@ -59,9 +59,8 @@ void Form1::showHint(const coach::Position& position, const coach::Advice& advic
     if (decisionPosition() != position) {
         return;
     }
-    if (advice.decision.kind == coach::Decision::Kind::reroll) {
-        hintMarks_ = advice.decision.reroll;
-    }
+    hintMarks_ = advice.decision.kind == coach::Decision::Kind::reroll ? advice.decision.reroll
+                                                                       : std::array<bool, kDice>{};
     for (std::size_t i = 0; i < kDice; ++i) {
         markForHint(*widgets_[at(textBox(i + 1))], hintMarks_.at(i));
     }

@@ -47,7 +47,7 @@ Decision reroll(std::array<bool, kvint::kDice> dice) {
     return {Decision::Kind::reroll, dice, 0};
 }
 
-constexpr int kCoachBuilt = 20000; // ms: the first answer waits for the coach's tables
+constexpr int kCoachBuilt = 60000; // ms: the first answer waits for the coach's tables
 
 } // namespace
 
