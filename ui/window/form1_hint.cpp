@@ -63,10 +63,10 @@ void Form1::showHint(const coach::Position& position, const coach::Advice& advic
                                                                        : std::array<bool, kDice>{};
     for (std::size_t i = 0; i < kDice; ++i) {
         markForHint(*widgets_[at(textBox(i + 1))], hintMarks_.at(i));
+        mirrorControl(textBox(i + 1)); // its words for a screen reader
     }
     sayForCoach(hintText(game_, position.side, advice));
     hintOnView_ = true;
-    sync();
 }
 
 void Form1::clearHint() {
