@@ -191,6 +191,17 @@ constexpr std::array<Entry, kMsgCount> kCatalogue = {{
      "игра.",
      "The unfinished game could not be read: its file is damaged. It was set aside, and a new "
      "game begins."},
+
+    {Msg::hintItem, "Подсказка", "Hint"},
+    {Msg::trainerItem, "Тренер", "Trainer"},
+    {Msg::coachReroll, "перебросить кубики {0}", "reroll dice {0}"},
+    {Msg::coachWrite, "записать {0}", "write {0}"},
+    {Msg::coachPass, "отмена", "pass"},
+    {Msg::hintNote, "Подсказка: {0} — шанс выиграть {1} %", "Hint: {0} — chance to win {1} %"},
+    {Msg::trainerNote, "Тренер: лучше было {0}, шанс {1} % вместо {2} %",
+     "Trainer: it was better to {0}, chance {1} % instead of {2} %"},
+    {Msg::hintedRow, "{0}, с подсказками", "{0}, with hints"},
+    {Msg::spokenDieHinted, "Подсказка: перебросить этот кубик", "Hint: reroll this die"},
 }};
 // clang-format on
 

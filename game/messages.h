@@ -134,9 +134,19 @@ enum class Msg : unsigned char {
     // A game left unfinished by the previous run.
     resumeQuestion,
     resumeDamaged,
+    // The coach: the hint, the trainer and the games they helped.
+    hintItem,
+    trainerItem,
+    coachReroll,
+    coachWrite,
+    coachPass,
+    hintNote,
+    trainerNote,
+    hintedRow,
+    spokenDieHinted,
 };
 
-inline constexpr std::size_t kMsgCount = static_cast<std::size_t>(Msg::resumeDamaged) + 1;
+inline constexpr std::size_t kMsgCount = static_cast<std::size_t>(Msg::spokenDieHinted) + 1;
 
 // The text of id in lang, placeholders unfilled.
 std::string_view messageText(Language lang, Msg id);

@@ -25,10 +25,6 @@ QString sideName(const Game& game, bool left) {
     return say(game, left ? Msg::spokenPlayerOne : Msg::spokenPlayerTwo);
 }
 
-QString categoryName(const Game& game, Cell cell) {
-    return caption(game, cell.left ? label(9 + cell.k) : label(20 + cell.k));
-}
-
 QString cellName(const Game& game, Cell cell) {
     const QString points = caption(game, cell.left ? may(cell.k) : comp(cell.k));
     return say(game, Msg::spokenCell,
@@ -50,6 +46,10 @@ QString dieName(const Game& game, std::size_t i) {
 }
 
 } // namespace
+
+QString categoryName(const Game& game, Cell cell) {
+    return caption(game, cell.left ? label(9 + cell.k) : label(20 + cell.k));
+}
 
 QString spokenName(const Game& game, Ctl c) {
     if (c >= Ctl::Text1 && c <= Ctl::Text6) {

@@ -11,6 +11,9 @@ namespace kvint::ui {
 // screen reader reads and what the score sheet previews, in the game's
 // language.
 
+// The caption of a category in a column, as the score sheet shows it ("3/2").
+QString categoryName(const Game& game, Cell cell);
+
 // What a screen reader says of control c as it stands now ("Кубик 3: 5",
 // "Вы, strit: 21" in Russian), or the control's caption.
 QString spokenName(const Game& game, Ctl c);

@@ -18,6 +18,7 @@ namespace {
 constexpr auto kZoomKey = "window/zoom";
 constexpr auto kPlaceKey = "window/geometry";
 constexpr auto kSoundKey = "sound/on";
+constexpr auto kTrainerKey = "coach/trainer";
 
 // A few hundred bytes in use; far more is no settings file of ours.
 constexpr qint64 kSettingsLimit = qint64{256} << 10;
@@ -97,6 +98,7 @@ Settings parsed(const QSettings& saved) {
         settings.place = place.toByteArray();
     }
     settings.sound = flag(saved.value(kSoundKey)).value_or(true);
+    settings.trainer = flag(saved.value(kTrainerKey)).value_or(false);
     return settings;
 }
 
@@ -112,6 +114,7 @@ void put(QSettings& saved, const Settings& settings) {
         saved.setValue(kPlaceKey, settings.place);
     }
     saved.setValue(kSoundKey, settings.sound);
+    saved.setValue(kTrainerKey, settings.trainer);
 }
 
 // A settings file kept elsewhere and linked to stays where it is.

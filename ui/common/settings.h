@@ -13,6 +13,7 @@ struct Settings {
     std::optional<int> zoom; // the zoom step in percent; none until a run chose one
     QByteArray place;        // the main window's place, as QWidget::saveGeometry gives it
     bool sound = true;       // whether the game's sounds are heard
+    bool trainer = false;    // whether the coach tells of costly choices
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };

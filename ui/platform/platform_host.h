@@ -28,6 +28,9 @@ class PlatformHost {
     // A line on view beside the game that asks for no answer; empty takes
     // it away.
     virtual void showNote(const QString& text) = 0;
+    // Whether the player had help in the game that is ending: a hint asked
+    // or the trainer on. Such a game is counted apart.
+    [[nodiscard]] virtual bool playedWithHints() const { return false; }
 
   protected:
     PlatformHost() = default;

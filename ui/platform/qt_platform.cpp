@@ -170,7 +170,7 @@ void QtPlatform::preloadSounds() {
 // notice for the statistics dialog: the game goes on either way, with a note
 // on view until a save writes it.
 void QtPlatform::gameEnded(const GameResult& result) {
-    if (!statistics_.record(result, QDate::currentDate())) {
+    if (!statistics_.record(result, QDate::currentDate(), host_.playedWithHints())) {
         host_.showNote(textOf(lang_, Msg::gameNotCounted));
     }
 }

@@ -30,8 +30,8 @@ void PendingChanges::clear(const Statistics& file) {
     games_.clear();
 }
 
-void PendingChanges::add(const GameResult& result, const QDate& day) {
-    games_.push_back({result, day});
+void PendingChanges::add(const GameResult& result, const QDate& day, bool withHints) {
+    games_.push_back({result, day, withHints});
 }
 
 Statistics PendingChanges::over(const Statistics& file) const {
@@ -39,10 +39,11 @@ Statistics PendingChanges::over(const Statistics& file) const {
     if (clearedFrom_) {
         for (std::size_t i = 0; i < kOpponents; ++i) {
             figures.rows.at(i) = gamesSince(file.rows.at(i), clearedFrom_->rows.at(i));
+            figures.hinted.at(i) = gamesSince(file.hinted.at(i), clearedFrom_->hinted.at(i));
         }
     }
     for (const Game& g : games_) {
-        figures.add(g.result, g.day);
+        figures.add(g.result, g.day, g.withHints);
     }
     return figures;
 }

@@ -20,7 +20,7 @@ class PendingChanges {
   public:
     // `file` is the file's figures as this window sees them now.
     void clear(const Statistics& file);
-    void add(const GameResult& result, const QDate& day);
+    void add(const GameResult& result, const QDate& day, bool withHints);
 
     // The file's figures with these changes laid over them.
     [[nodiscard]] Statistics over(const Statistics& file) const;
@@ -30,6 +30,7 @@ class PendingChanges {
     struct Game {
         GameResult result;
         QDate day;
+        bool withHints = false;
     };
 
     std::optional<Statistics> clearedFrom_; // the file when it was cleared here

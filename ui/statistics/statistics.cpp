@@ -68,6 +68,31 @@ std::optional<Tally> tallyFromJson(const QJsonValue& value) {
     return t.possible() ? std::optional(t) : std::nullopt;
 }
 
+using Rows = std::array<Tally, kOpponents>;
+
+QJsonObject rowsToJson(const Rows& rows) {
+    QJsonObject out;
+    for (std::size_t i = 0; i < kOpponents; ++i) {
+        out.insert(QLatin1String(kKeys.at(i)), tallyToJson(rows.at(i)));
+    }
+    return out;
+}
+
+std::optional<Rows> rowsFromJson(const QJsonValue& value) {
+    if (!value.isObject()) {
+        return std::nullopt;
+    }
+    Rows rows;
+    for (std::size_t i = 0; i < kOpponents; ++i) {
+        const auto tally = tallyFromJson(value.toObject().value(QLatin1String(kKeys.at(i))));
+        if (!tally) {
+            return std::nullopt;
+        }
+        rows.at(i) = *tally;
+    }
+    return rows;
+}
+
 // The next throw of six dice sorted highest first, in falling order from six
 // sixes; false after six ones.
 bool nextThrow(Dice& d) {
@@ -137,8 +162,8 @@ Opponent opponentOf(const GameResult& result) {
     }
 }
 
-void Statistics::add(const GameResult& result, const QDate& day) {
-    Tally& t = (*this)[opponentOf(result)];
+void Statistics::add(const GameResult& result, const QDate& day, bool withHints) {
+    Tally& t = (withHints ? hinted : rows).at(static_cast<std::size_t>(opponentOf(result)));
     const long long widest = largestMargin();
     const auto margin = static_cast<int>(
         std::clamp(static_cast<long long>(result.left) - result.right, -widest, widest));
@@ -159,11 +184,9 @@ void Statistics::add(const GameResult& result, const QDate& day) {
 }
 
 QJsonObject toJson(const Statistics& figures) {
-    QJsonObject rows;
-    for (std::size_t i = 0; i < kOpponents; ++i) {
-        rows.insert(QLatin1String(kKeys.at(i)), tallyToJson(figures.rows.at(i)));
-    }
-    return {{"version", kStatisticsVersion}, {"rows", rows}};
+    return {{"version", kStatisticsVersion},
+            {"rows", rowsToJson(figures.rows)},
+            {"hintedRows", rowsToJson(figures.hinted)}};
 }
 
 bool laterVersion(const QJsonObject& object) {
@@ -173,19 +196,16 @@ bool laterVersion(const QJsonObject& object) {
 
 std::optional<Statistics> fromJson(const QJsonObject& object) {
     const auto version = whole(object, "version");
-    const QJsonValue rows = object.value(QLatin1String("rows"));
-    if (!version || *version < 1 || *version > kStatisticsVersion || !rows.isObject()) {
+    if (!version || *version < 1 || *version > kStatisticsVersion) {
         return std::nullopt;
     }
-    Statistics figures;
-    for (std::size_t i = 0; i < kOpponents; ++i) {
-        const auto tally = tallyFromJson(rows.toObject().value(QLatin1String(kKeys.at(i))));
-        if (!tally) {
-            return std::nullopt;
-        }
-        figures.rows.at(i) = *tally;
+    const auto rows = rowsFromJson(object.value(QLatin1String("rows")));
+    const auto hinted = *version == 1 ? std::optional(Rows{})
+                                      : rowsFromJson(object.value(QLatin1String("hintedRows")));
+    if (!rows || !hinted) {
+        return std::nullopt;
     }
-    return figures;
+    return Statistics{*rows, *hinted};
 }
 
 } // namespace kvint::ui

@@ -43,20 +43,27 @@ struct Tally {
     friend bool operator==(const Tally&, const Tally&) = default;
 };
 
+// Games in which the player asked for a hint or had the trainer on are
+// counted in rows of their own, so the plain rows stay the player's own play.
 struct Statistics {
     std::array<Tally, kOpponents> rows{};
+    std::array<Tally, kOpponents> hinted{};
 
     Tally& operator[](Opponent o) { return rows.at(static_cast<std::size_t>(o)); }
     const Tally& operator[](Opponent o) const { return rows.at(static_cast<std::size_t>(o)); }
-    void add(const GameResult& result, const QDate& day);
+    [[nodiscard]] const Tally& helped(Opponent o) const {
+        return hinted.at(static_cast<std::size_t>(o));
+    }
+    void add(const GameResult& result, const QDate& day, bool withHints = false);
     friend bool operator==(const Statistics&, const Statistics&) = default;
 };
 
 Opponent opponentOf(const GameResult& result);
 
 // The file's layout. A file of a later version is not read: its figures
-// might mean something this program does not know.
-inline constexpr int kStatisticsVersion = 1;
+// might mean something this program does not know. Version 1 had no hinted
+// rows: all of its games were played without hints.
+inline constexpr int kStatisticsVersion = 2;
 
 QJsonObject toJson(const Statistics& figures);
 // Nothing when the object is not a statistics file this program can read:

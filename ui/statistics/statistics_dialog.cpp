@@ -27,6 +27,19 @@ QStringList names(Language lang, const auto& list) {
     return out;
 }
 
+// The plain rows, then their hinted twins.
+QStringList rowNames(Language lang) {
+    QStringList out = names(lang, kRowNames);
+    for (const Msg name : kRowNames) {
+        out << textOf(lang, Msg::hintedRow, {messageText(lang, name)});
+    }
+    return out;
+}
+
+const Tally& rowAt(const Statistics& figures, std::size_t row) {
+    return row < kOpponents ? figures.rows.at(row) : figures.hinted.at(row - kOpponents);
+}
+
 QStringList cells(Language lang, const Tally& t) {
     if (t.played == 0) {
         return {QStringLiteral("0"), {}, {}, {}, {}, {}, {}};
@@ -45,10 +58,10 @@ QStringList cells(Language lang, const Tally& t) {
 
 StatisticsDialog::StatisticsDialog(StatisticsStore& store, QWidget* parent, Language lang)
     : QDialog(parent), store_(store), lang_(lang), layout_(this),
-      table_(kRowNames.size(), kColumnNames.size()),
+      table_(2 * kRowNames.size(), kColumnNames.size()),
       explanation_(textOf(lang, Msg::statisticsExplanation)) {
     setWindowTitle(textOf(lang, Msg::statisticsTitle));
-    table_.setVerticalHeaderLabels(names(lang, kRowNames));
+    table_.setVerticalHeaderLabels(rowNames(lang));
     table_.setHorizontalHeaderLabels(names(lang, kColumnNames));
     table_.setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_.setSelectionMode(QAbstractItemView::NoSelection);
@@ -73,7 +86,7 @@ StatisticsDialog::StatisticsDialog(StatisticsStore& store, QWidget* parent, Lang
 void StatisticsDialog::fill() {
     const Statistics& figures = store_.figures();
     for (int row = 0; row < table_.rowCount(); ++row) {
-        const QStringList values = cells(lang_, figures.rows.at(static_cast<std::size_t>(row)));
+        const QStringList values = cells(lang_, rowAt(figures, static_cast<std::size_t>(row)));
         for (int column = 0; column < values.size(); ++column) {
             auto item = std::make_unique<QTableWidgetItem>(values.at(column));
             item->setTextAlignment(Qt::AlignCenter);

@@ -18,7 +18,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A file of four rows takes under a kilobyte; anything far larger is not one.
+// A file of eight rows takes about two kilobytes; anything far larger is not one.
 constexpr qint64 kLargestFile = qint64{256} * 1024;
 // A save holds the lock for a few milliseconds. The window waits for it no
 // longer than a person would notice, and a lock this old was left by a
@@ -57,8 +57,8 @@ const Statistics& StatisticsStore::figures() {
     return shown_;
 }
 
-bool StatisticsStore::record(const GameResult& result, const QDate& day) {
-    pending_.add(result, day);
+bool StatisticsStore::record(const GameResult& result, const QDate& day, bool withHints) {
+    pending_.add(result, day, withHints);
     return save();
 }
 

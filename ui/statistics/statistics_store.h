@@ -36,7 +36,8 @@ class StatisticsStore {
     // The file as it stands now, with the changes not yet written.
     const Statistics& figures();
     // False when the figures could not be written; they are kept in memory.
-    bool record(const GameResult& result, const QDate& day);
+    // A game played with hints is counted in the hinted rows.
+    bool record(const GameResult& result, const QDate& day, bool withHints = false);
     bool clear();
     // What happened to an unreadable file and whether the figures could not
     // be written, once; empty afterwards.

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "coach/coach.h"
 #include "computer/computer.h"
 #include "game/game.h"
+#include "ui/coach/coach_session.h"
 #include "ui/common/settings.h"
 #include "ui/platform/platform_host.h"
 #include "ui/platform/qt_platform.h"
@@ -29,8 +31,9 @@ namespace kvint::ui {
 // hold no state of their own that matters; after each event sync() copies
 // the game's control model onto them. Its parts live in files of their own:
 // the widgets (form1_controls), the menus (form1_menus, form1_view_menu), the
-// mirroring (form1_mirror, form1_windows), the events (form1_events) and the
-// zoom and the remembered settings (form1_settings).
+// mirroring (form1_mirror, form1_windows), the events (form1_events), the
+// zoom and the remembered settings (form1_settings), and the coach's hint and
+// trainer (form1_hint, form1_trainer).
 class Form1 final : public QMainWindow, public PlatformHost {
     Q_OBJECT
   public:
@@ -47,6 +50,7 @@ class Form1 final : public QMainWindow, public PlatformHost {
     void repaintSurface() override;
     void shutDown() override;
     void showNote(const QString& text) override; // at the free end of the menu bar
+    [[nodiscard]] bool playedWithHints() const override { return helped_; }
 
     Game& game() { return game_; }
     QtPlatform& platform() { return platform_; }
@@ -55,6 +59,14 @@ class Form1 final : public QMainWindow, public PlatformHost {
     [[nodiscard]] QWidget* widget(Ctl c);
     [[nodiscard]] QAction* action(Ctl c) const;
     [[nodiscard]] Form2* rulesWindow() { return form2_.get(); }
+    // The coach's items of "Игра", and the coach behind them.
+    [[nodiscard]] QAction* hintItem() const { return hintItem_; }
+    [[nodiscard]] QAction* trainerItem() const { return trainerItem_; }
+    CoachSession& coachSession() { return coach_; }
+    // The position on view when a human side decides with every die on the
+    // table; nothing otherwise. A die marked for a re-roll already holds its
+    // hidden new face, so no position is asked about while one is in the air.
+    [[nodiscard]] std::optional<coach::Position> decisionPosition() const;
 
     // The zoom step in percent; the window takes the size of the step. It is
     // remembered when the run ends.
@@ -90,6 +102,21 @@ class Form1 final : public QMainWindow, public PlatformHost {
     void showRules();
     void markWhoseTurn();
     void applyFocus();
+    [[nodiscard]] QString withHintMark(Ctl c, QString description) const;
+
+    // The coach: the hint, the trainer, and whether the game had their help.
+    void buildCoachItems();
+    void askHint();
+    void showHint(const coach::Position& position, const coach::Advice& advice);
+    void clearHint();
+    void sayForCoach(const QString& text);
+    void switchTrainer(bool on);
+    void followCoach(); // after every sync
+    void reviewChoice(Ctl c, const std::optional<coach::Position>& point,
+                      const std::array<bool, kDice>& inAir);
+    [[nodiscard]] std::optional<coach::Decision>
+    decisionTaken(Ctl c, const coach::Position& point, const std::array<bool, kDice>& inAir) const;
+    void showReview(const Review& review);
 
     QtPlatform platform_;
     Game game_;
@@ -122,6 +149,17 @@ class Form1 final : public QMainWindow, public PlatformHost {
     std::optional<ResumeStore> resume_; // set once the offer at start is settled
     int handling_ = 0;                  // handlers under way, nested ones included
     bool closing_ = false;              // the window system closed the window
+
+    CoachSession coach_;
+    QAction* hintItem_ = nullptr;
+    QAction* trainerItem_ = nullptr;
+    std::array<bool, kDice> hintMarks_{}; // the dice the hint on view would re-roll
+    // The latest decision of a human side with every die on the table: the
+    // position a re-roll of the dice marked since was decided in.
+    std::optional<coach::Position> decisionPoint_;
+    QString coachNote_;       // what the coach put in the note, while it stands there
+    bool hintOnView_ = false; // that was a hint, which the next event takes away
+    bool helped_ = false;     // a hint was asked or the trainer on since the game began
 };
 
 } // namespace kvint::ui

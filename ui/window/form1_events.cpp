@@ -9,6 +9,14 @@ void Form1::route(Ctl c) {
     if (c == Ctl::Command7 || c == Ctl::novaya) {
         showNote({}); // a new game leaves the last one's note behind
     }
+    // Only a decision taken in an event of its own is the player's: one set
+    // off inside another's box or wait is reviewed with none.
+    const bool outermost = handling_ == 0;
+    const auto point = decisionPoint_;
+    std::array<bool, kDice> inAir{};
+    for (std::size_t i = 0; i < kDice; ++i) {
+        inAir.at(i) = game_.dieView(i + 1) == DieView::inAir;
+    }
     handle([this, c] {
         if (kindOf(c) == Kind::window) {
             game_.closeWindow(c);
@@ -16,6 +24,9 @@ void Form1::route(Ctl c) {
             game_.click(c);
         }
     });
+    if (outermost) {
+        reviewChoice(c, point, inAir);
+    }
 }
 
 void Form1::routeKey(Ctl die, std::uint16_t code) {

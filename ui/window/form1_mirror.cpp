@@ -19,6 +19,7 @@ void Form1::sync() {
     markWhoseTurn();
     mirrorWindows();
     applyFocus();
+    followCoach();
 }
 
 // While a game is under way the header name of the side that plays now is
@@ -45,7 +46,7 @@ void Form1::mirrorControl(Ctl c) {
     if (w->isHidden() == model.visible) {
         w->setVisible(model.visible);
     }
-    describe(*w, spokenName(game_, c), spokenDescription(game_, c));
+    describe(*w, spokenName(game_, c), withHintMark(c, spokenDescription(game_, c)));
     if (const auto cell = cellOf(c)) {
         if (const QString preview = previewText(game_, *cell); w->toolTip() != preview) {
             w->setToolTip(preview);

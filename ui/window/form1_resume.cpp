@@ -20,6 +20,7 @@ void Form1::keepUnfinishedGame(const QString& file) {
 // everything it set off has run.
 void Form1::handle(const std::function<void()>& handler) {
     ++handling_;
+    clearHint(); // whatever the event does, the hint was about the position before it
     handler();
     sync();
     if (--handling_ == 0) {

@@ -85,7 +85,7 @@ class StatisticsTest : public QObject {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("not JSON") << QByteArray("{\"version\": 1, \"rows\": {");
         QTest::newRow("cut short") << QByteArray("\x00\x00\x00", 3);
-        QTest::newRow("a later version") << QByteArray("{\"version\": 2, \"rows\": {}}");
+        QTest::newRow("a later version") << QByteArray("{\"version\": 3, \"rows\": {}}");
         QTest::newRow("counts that disagree")
             << QByteArray(R"({"version":1,"rows":{"novice":{"played":2,"won":1,"lost":0,)"
                           R"("drawn":0,"best":1,"marginSum":1,"last":"2026-12-07"}}})");
@@ -190,6 +190,53 @@ class StatisticsTest : public QObject {
         QVERIFY(!english.clear());
         StatisticsDialog third(english, nullptr, kvint::Language::en);
         QVERIFY(third.notice().text().startsWith("The statistics could not be written to " + file));
+    }
+
+    // A game with the coach's help goes to the hinted twin of its row, from
+    // the window's word through the platform to the file and the dialog; a
+    // file of version 1 reads with every game unhinted.
+    void hintedGamesAreCountedApart() {
+        QVERIFY(QDir().mkpath(QFileInfo(file_).path()));
+        write(file_, R"({"version":1,"rows":{"novice":{"played":1,"won":1,"lost":0,"drawn":0,)"
+                     R"("best":12,"marginSum":12,"last":"2026-12-07"},)"
+                     R"("master":{"played":0,"won":0,"lost":0,"drawn":0,"best":0,"marginSum":0,)"
+                     R"("last":""},"pro":{"played":0,"won":0,"lost":0,"drawn":0,"best":0,)"
+                     R"("marginSum":0,"last":""},"twoPlayers":{"played":0,"won":0,"lost":0,)"
+                     R"("drawn":0,"best":0,"marginSum":0,"last":""}}})");
+        const Tally oneWin{1, 1, 0, 0, 12, 12, kMonday};
+        {
+            StatisticsStore store(file_);
+            QCOMPARE(store.figures()[Opponent::novice], oneWin);
+            QCOMPARE(store.figures().helped(Opponent::novice), Tally{});
+            QVERIFY(store.takeNotice().isEmpty());
+            QVERIFY(store.record({0, 1, 120, 160}, kMonday, true));
+        }
+        StatisticsStore again(file_);
+        QCOMPARE(again.figures()[Opponent::novice], oneWin);
+        QCOMPARE(again.figures().helped(Opponent::novice), (Tally{1, 0, 1, 0, -40, -40, kMonday}));
+        StatisticsDialog dialog(again, nullptr);
+        QCOMPARE(dialog.table().rowCount(), 8);
+        QCOMPARE(dialog.table().verticalHeaderItem(4)->text(), "Новичок, с подсказками");
+        QCOMPARE(dialog.table().item(0, 1)->text(), "1");
+        QCOMPARE(dialog.table().item(4, 2)->text(), "1");
+        QVERIFY(again.clear());
+        QCOMPARE(StatisticsStore(file_).figures(), kvint::ui::Statistics{});
+
+        struct HelpedHost : kvint::ui::PlatformHost {
+            [[nodiscard]] bool ended() const override { return false; }
+            void sync() override {}
+            QWidget* dialogParent() override { return nullptr; }
+            void requestFocus(kvint::Ctl /*control*/) override {}
+            void repaintSurface() override {}
+            void shutDown() override {}
+            void showNote(const QString& /*text*/) override {}
+            [[nodiscard]] bool playedWithHints() const override { return true; }
+        } host;
+        QFile::remove(StatisticsStore::defaultFile());
+        kvint::ui::QtPlatform(host, QDir(dir_->path())).gameEnded({0, 2, 30, 20});
+        const auto figures = StatisticsStore(StatisticsStore::defaultFile()).figures();
+        QCOMPARE(figures.helped(Opponent::pro).played, 1);
+        QCOMPARE(figures[Opponent::pro].played, 0);
     }
 
     void theViewMenuStandsBeforeHelpFromTheStart() {
