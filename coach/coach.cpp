@@ -39,28 +39,125 @@ bool allowed(const Position& position, const Decision& decision) {
     return false;
 }
 
-// PLACEHOLDER until the engine lands: the entry with the most points now.
-Coach::Coach() = default;
+namespace {
+
+constexpr std::size_t kMostPoints = 36;
+
+Counts keptCounts(const Dice& dice, const std::array<bool, kDice>& reroll) {
+    Counts c{};
+    for (std::size_t i = 1; i <= kDice; ++i) {
+        if (!reroll[i - 1]) {
+            ++c[static_cast<std::size_t>(dice(i) - 1)];
+        }
+    }
+    return c;
+}
+
+// The dice to mark so that those left on the table are `keep`.
+std::array<bool, kDice> rerollFor(const Dice& dice, Counts keep) {
+    std::array<bool, kDice> reroll{};
+    for (std::size_t i = 1; i <= kDice; ++i) {
+        u8& left = keep[static_cast<std::size_t>(dice(i) - 1)];
+        if (left > 0) {
+            --left;
+        } else {
+            reroll[i - 1] = true;
+        }
+    }
+    return reroll;
+}
+
+} // namespace
+
+// One turn solved for a position.
+struct Coach::Turn {
+    std::size_t roll = 0; // the dice on the table, as a set
+    float pass = 0.0F;
+    // The chance after writing each category with each number of points,
+    // filled for the entries some roll allows; entry[(k - 1) * 37 + points].
+    std::array<float, kCategories*(kMostPoints + 1)> entry{};
+    // The chance after each keep of the re-roll that follows this roll.
+    Values keep{};
+};
+
+Coach::Coach() : points_(space_), solo_(space_, points_), race_(solo_, computer_) {}
+
+Coach::Turn Coach::turnOf(const Position& p) const {
+    const bool left = p.side == Side::left;
+    const Column& mine = left ? p.left : p.right;
+    const Column& theirs = left ? p.right : p.left;
+    const bool vsComputer = p.mode != 1;
+    Turn t;
+    t.roll = space_.index(countsOf(p.dice));
+    t.pass = race_.winChance({mine, theirs, left, vsComputer, p.level});
+    t.entry.fill(-1.0F);
+    const auto after = [&](std::size_t k, int points) {
+        float& v = t.entry[(k - 1) * (kMostPoints + 1) + static_cast<std::size_t>(points)];
+        if (v < 0.0F) {
+            Column c = mine;
+            c(k) = static_cast<u8>(points);
+            v = race_.winChance({c, theirs, left, vsComputer, p.level});
+        }
+        return v;
+    };
+    Values end{};
+    endValues(space_, points_, freeSet(mine), t.pass, after, end);
+    if (p.roll == 2) {
+        keepValues(space_, end, t.keep);
+    } else if (p.roll < 2) {
+        Values second{};
+        keepValues(space_, end, t.keep);
+        rollValues(space_, end, t.keep, second);
+        keepValues(space_, second, t.keep);
+    }
+    return t;
+}
 
 Advice Coach::advise(const Position& position) const {
-    Advice best{Decision{}, 0.5};
-    int most = -1;
+    const Turn t = turnOf(position);
+    const Column& mine = position.side == Side::left ? position.left : position.right;
+    Advice best{Decision{}, t.pass};
     for (std::size_t k = 1; k <= kCategories; ++k) {
-        const Decision d{Decision::Kind::write, {}, k};
-        if (!allowed(position, d)) {
+        const int points = points_.points(t.roll, k);
+        if (mine(k) != 0 || points <= 0) {
             continue;
         }
-        const Outlook o = entryOutlook(stateOf(position), Cell{position.side == Side::left, k});
-        if (o.points > most) {
-            most = o.points;
-            best.decision = d;
+        const float v = t.entry[(k - 1) * (kMostPoints + 1) + static_cast<std::size_t>(points)];
+        if (v > best.win) {
+            best = {Decision{Decision::Kind::write, {}, k}, v};
+        }
+    }
+    if (position.roll >= 3) {
+        return best;
+    }
+    for (std::uint16_t keep : properKeeps(space_, t.roll)) {
+        if (t.keep[keep] > best.win) {
+            best = {Decision{Decision::Kind::reroll, rerollFor(position.dice, space_.counts(keep)),
+                             0},
+                    t.keep[keep]};
         }
     }
     return best;
 }
 
-double Coach::winAfter(const Position& /*position*/, const Decision& /*decision*/) const {
-    return 0.5;
+double Coach::winAfter(const Position& position, const Decision& decision) const {
+    const Turn t = turnOf(position);
+    switch (decision.kind) {
+    case Decision::Kind::reroll:
+        return t.keep[space_.index(keptCounts(position.dice, decision.reroll))];
+    case Decision::Kind::write: {
+        const Column& mine = position.side == Side::left ? position.left : position.right;
+        const int points = points_.points(t.roll, decision.category);
+        if (points <= 0 || mine(decision.category) != 0) {
+            return t.pass;
+        }
+        return t.entry[(decision.category - 1) * (kMostPoints + 1) +
+                       static_cast<std::size_t>(points)];
+    }
+    case Decision::Kind::pass:
+        return t.pass;
+    }
+    return t.pass;
 }
 
 } // namespace kvint::coach
