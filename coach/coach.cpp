@@ -67,6 +67,11 @@ std::array<bool, kDice> rerollFor(const Dice& dice, Counts keep) {
     return reroll;
 }
 
+// Sums of many small chances may stray past the ends by a rounding.
+double chance(float v) {
+    return std::clamp(static_cast<double>(v), 0.0, 1.0);
+}
+
 } // namespace
 
 // One turn solved for a position.
@@ -114,6 +119,12 @@ Coach::Turn Coach::turnOf(const Position& p) const {
 }
 
 Advice Coach::advise(const Position& position) const {
+    Advice a = bestOf(position);
+    a.win = chance(static_cast<float>(a.win));
+    return a;
+}
+
+Advice Coach::bestOf(const Position& position) const {
     const Turn t = turnOf(position);
     const Column& mine = position.side == Side::left ? position.left : position.right;
     Advice best{Decision{}, t.pass};
@@ -132,15 +143,19 @@ Advice Coach::advise(const Position& position) const {
     }
     for (std::uint16_t keep : properKeeps(space_, t.roll)) {
         if (t.keep[keep] > best.win) {
-            best = {Decision{Decision::Kind::reroll, rerollFor(position.dice, space_.counts(keep)),
-                             0},
-                    t.keep[keep]};
+            best = {
+                Decision{Decision::Kind::reroll, rerollFor(position.dice, space_.counts(keep)), 0},
+                t.keep[keep]};
         }
     }
     return best;
 }
 
 double Coach::winAfter(const Position& position, const Decision& decision) const {
+    return chance(valueAfter(position, decision));
+}
+
+float Coach::valueAfter(const Position& position, const Decision& decision) const {
     const Turn t = turnOf(position);
     switch (decision.kind) {
     case Decision::Kind::reroll:
@@ -151,8 +166,8 @@ double Coach::winAfter(const Position& position, const Decision& decision) const
         if (points <= 0 || mine(decision.category) != 0) {
             return t.pass;
         }
-        return t.entry[(decision.category - 1) * (kMostPoints + 1) +
-                       static_cast<std::size_t>(points)];
+        return t
+            .entry[(decision.category - 1) * (kMostPoints + 1) + static_cast<std::size_t>(points)];
     }
     case Decision::Kind::pass:
         return t.pass;

@@ -81,6 +81,8 @@ class Coach {
   private:
     struct Turn;
     [[nodiscard]] Turn turnOf(const Position& position) const;
+    [[nodiscard]] Advice bestOf(const Position& position) const;
+    [[nodiscard]] float valueAfter(const Position& position, const Decision& decision) const;
 
     DiceSpace space_;
     PointsTable points_;

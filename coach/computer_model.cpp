@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
+#include <utility>
 
 namespace kvint::coach {
 namespace {
@@ -16,19 +18,28 @@ constexpr int kTurnsPerGameLimit = 200;
 constexpr std::array<std::size_t, 4> kReadCategories = {cat::dva_tri, cat::tri_dva, cat::strit,
                                                         cat::care};
 
-struct Tally {
+} // namespace
+
+struct ComputerModel::Tally {
     std::array<int, kCategories> free{};
     std::array<int, kCategories> filled{};
     std::array<int, kCategories> points{};
+    // Each turn's free set, and the turns the column then still took.
+    std::vector<std::pair<FreeSet, int>> remaining;
 };
+
+namespace {
 
 // The computer alone on a scratch game, its column from empty to full, the
 // person's column fixed and never complete.
-void playAlone(Game& game, Computer& computer, Tally& tally) {
+void playAlone(Game& game, Computer& computer, ComputerModel::Tally& tally) {
     State& st = game.state();
     st.compscore = {};
-    for (int turn = 0; turn < kTurnsPerGameLimit && !columnComplete(st.compscore); ++turn) {
+    const std::size_t first = tally.remaining.size();
+    int turns = 0;
+    for (; turns < kTurnsPerGameLimit && !columnComplete(st.compscore); ++turns) {
         const Column before = st.compscore;
+        tally.remaining.emplace_back(freeSet(before), turns);
         computer.broskom();
         for (std::size_t k = 1; k <= kCategories; ++k) {
             if (before(k) != 0) {
@@ -39,6 +50,27 @@ void playAlone(Game& game, Computer& computer, Tally& tally) {
                 ++tally.filled[k - 1];
                 tally.points[k - 1] += st.compscore(k);
             }
+        }
+    }
+    for (std::size_t i = first; i < tally.remaining.size(); ++i) {
+        tally.remaining[i].second = turns - tally.remaining[i].second;
+    }
+}
+
+// The chances hold on average over a game, not in each state: the turns are
+// scaled, for each number of free categories, to what the games took.
+void calibrate(std::vector<float>& turns, const ComputerModel::Tally& tally) {
+    std::array<double, kCategories + 1> took{};
+    std::array<double, kCategories + 1> modelled{};
+    for (const auto& [set, left] : tally.remaining) {
+        const auto n = static_cast<std::size_t>(std::popcount(set));
+        took[n] += left;
+        modelled[n] += turns[set];
+    }
+    for (FreeSet set = 1; set <= kAllFree; ++set) {
+        const auto n = static_cast<std::size_t>(std::popcount(set));
+        if (modelled[n] > 0.0) {
+            turns[set] = std::min(kTurnCap, static_cast<float>(turns[set] * took[n] / modelled[n]));
         }
     }
 }
@@ -67,6 +99,26 @@ std::vector<float> raceTurns(const std::array<float, kCategories>& p) {
 
 } // namespace
 
+ComputerModel::Case ComputerModel::caseOf(const Tally& tally) {
+    Case c;
+    std::array<float, kCategories> p{};
+    for (std::size_t k = 0; k < kCategories; ++k) {
+        p[k] = static_cast<float>(tally.filled[k]) / static_cast<float>(std::max(tally.free[k], 1));
+        c.points[k] = tally.filled[k] == 0 ? 0.0F
+                                           : static_cast<float>(tally.points[k]) /
+                                                 static_cast<float>(tally.filled[k]);
+    }
+    c.turns = raceTurns(p);
+    const float modelled = c.turns[kAllFree];
+    calibrate(c.turns, tally);
+    // The chances per turn, slowed as the calibration slowed the race.
+    const float slower = c.turns[kAllFree] / modelled;
+    for (std::size_t k = 0; k < kCategories; ++k) {
+        c.missed[k] = 1.0F - p[k] / slower;
+    }
+    return c;
+}
+
 FreeSet freeSet(const Column& column) {
     FreeSet set = 0;
     for (std::size_t k = 1; k <= kCategories; ++k) {
@@ -93,17 +145,7 @@ ComputerModel::ComputerModel(int gamesPerCase) {
             for (int g = 0; g < gamesPerCase; ++g) {
                 playAlone(game, computer, tally);
             }
-            Case c;
-            std::array<float, kCategories> p{};
-            for (std::size_t k = 0; k < kCategories; ++k) {
-                const int free = std::max(tally.free[k], 1);
-                p[k] = static_cast<float>(tally.filled[k]) / static_cast<float>(free);
-                c.points[k] = tally.filled[k] == 0 ? 0.0F
-                                                   : static_cast<float>(tally.points[k]) /
-                                                         static_cast<float>(tally.filled[k]);
-            }
-            c.turns = raceTurns(p);
-            cases_.push_back(std::move(c));
+            cases_.push_back(caseOf(tally));
         }
     }
 }
@@ -120,12 +162,12 @@ float ComputerModel::turns(u8 level, const Column& left, FreeSet free) const {
     return caseOf(level, left).turns[free];
 }
 
-float ComputerModel::points(u8 level, const Column& left, FreeSet free) const {
+float ComputerModel::pointsWithin(u8 level, const Column& left, FreeSet free, float turns) const {
     const Case& c = caseOf(level, left);
     float sum = 0.0F;
     for (std::size_t k = 0; k < kCategories; ++k) {
         if ((free >> k) & 1U) {
-            sum += c.points[k];
+            sum += c.points[k] * (1.0F - std::pow(c.missed[k], turns));
         }
     }
     return sum;

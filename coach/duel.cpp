@@ -25,11 +25,11 @@ constexpr Ctl strengthBox(u8 level) {
     }
 }
 
-// One game against the computer, the coach clicking for the person.
+// One game against the computer, the player clicking for the person.
 class CoachedGame {
   public:
-    CoachedGame(const Coach& coach, HeadlessPlatform& platform, u8 level)
-        : coach_(coach), platform_(platform), game_(platform, {}), computer_(game_.board()) {
+    CoachedGame(const Player& player, HeadlessPlatform& platform, u8 level)
+        : player_(player), platform_(platform), game_(platform, {}), computer_(game_.board()) {
         game_.setOpponent(computer_);
         game_.click(Ctl::Option1);
         game_.click(strengthBox(level));
@@ -55,9 +55,9 @@ class CoachedGame {
             return game_.click(Ctl::Command4);
         }
         const State& st = game_.state();
-        const Position position{st.level, st.gamemode, Side::left, st.brosnum,
+        const Position position{st.level,    st.gamemode,  Side::left, st.brosnum,
                                 st.mayscore, st.compscore, st.kubik};
-        const Decision d = coach_.advise(position).decision;
+        const Decision d = player_(position);
         switch (d.kind) {
         case Decision::Kind::reroll:
             for (std::size_t i = 0; i < kDice; ++i) {
@@ -74,7 +74,7 @@ class CoachedGame {
         }
     }
 
-    const Coach& coach_;
+    const Player& player_;
     HeadlessPlatform& platform_;
     Game game_;
     Computer computer_;
@@ -83,10 +83,25 @@ class CoachedGame {
 } // namespace
 
 DuelResult duel(const Coach& coach, u8 level, int games, std::uint64_t seed) {
+    return duel(coach, level, games, seed, {});
+}
+
+DuelResult duel(const Coach& coach, u8 level, int games, std::uint64_t seed,
+                const std::function<void(const Position&)>& asked) {
+    const Player player = [&](const Position& p) {
+        if (asked) {
+            asked(p);
+        }
+        return coach.advise(p).decision;
+    };
+    return duel(player, level, games, seed);
+}
+
+DuelResult duel(const Player& player, u8 level, int games, std::uint64_t seed) {
     HeadlessPlatform platform(seed);
     DuelResult r;
     for (int g = 0; g < games; ++g) {
-        CoachedGame game(coach, platform, level);
+        CoachedGame game(player, platform, level);
         const auto result = game.play();
         if (!result || result->left < result->right) {
             ++r.lost;

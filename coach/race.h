@@ -11,18 +11,18 @@ namespace kvint::coach {
 // the totals. Otherwise a model of the race:
 // - the other side needs T more turns to fill its column: the computer as its
 //   chain plays at its strength with its new rolls reading `mine`
-//   (ComputerModel), a person as this coach plays (one free category a turn,
-//   with some turns lost);
-// - this side then gets T - 1 turns, or fewer when it fills its own column
-//   first, which ends the game before the other side's remaining turns; it
-//   takes the better of those plans;
-// - points to come: this side's from the SoloTable with that many turns, the
-//   computer's as its mean entries, spread over its turns;
+//   (ComputerModel), a person as this coach plays (a category about every
+//   one and a half turns);
+// - this side plans for a number of turns h up to T - 1 and expects the
+//   SoloTable's points for h turns; with the table's chance its plan fills
+//   the column within h turns, which ends the game after the other side's h
+//   turns, else the other side fills its column first;
 // - the margin is taken as normal, with a spread that grows with the
-//   categories still to be written.
-// The approximations: the turn counts are expectations, the categories are
-// filled independently of the dice the other side holds, and a plan for the
-// points of the turns left stands in for a plan for the win.
+//   categories still to be written, and the best plan counts.
+// The approximations: T is an expectation, and only a share of it is
+// planned for (a half, a third against "Профи"; fitted by duels: an end that
+// comes early costs more than one that comes late); the other side's categories fill independently of each other;
+// a plan for the points of h turns stands in for a plan for the win.
 class Race {
   public:
     Race(const SoloTable& solo, const ComputerModel& computer) : solo_(solo), computer_(computer) {}

@@ -6,36 +6,6 @@
 
 namespace kvint::coach {
 
-void keepValues(const DiceSpace& space, const Values& rollValue, Values& keepValue) {
-    for (std::size_t keep = 0; keep < DiceSpace::kSets; ++keep) {
-        float e = 0.0F;
-        for (const DiceSpace::Outcome& o : space.outcomes(keep)) {
-            e += o.p * rollValue[o.roll];
-        }
-        keepValue[keep] = e;
-    }
-}
-
-void rollValues(const DiceSpace& space, const Values& endValue, const Values& keepValue,
-                Values& rollValue) {
-    // best[s]: the best keep among all parts of s, s itself included.
-    Values best{};
-    for (std::uint16_t s : space.bySize()) {
-        float b = keepValue[s];
-        for (std::uint16_t less : space.smaller(s)) {
-            b = std::max(b, best[less]);
-        }
-        best[s] = b;
-    }
-    for (std::uint16_t roll : space.rolls()) {
-        float v = endValue[roll];
-        for (std::uint16_t less : space.smaller(roll)) {
-            v = std::max(v, best[less]);
-        }
-        rollValue[roll] = v;
-    }
-}
-
 std::vector<std::uint16_t> properKeeps(const DiceSpace& space, std::size_t roll) {
     const Counts& c = space.counts(roll);
     std::vector<std::uint16_t> keeps;
