@@ -67,6 +67,11 @@ std::array<bool, kDice> rerollFor(const Dice& dice, Counts keep) {
     return reroll;
 }
 
+// Dice before the first roll show no face; nothing but a pass is judged then.
+bool diceShown(const Dice& dice) {
+    return std::all_of(dice.begin(), dice.end(), [](Face f) { return f >= 1 && f <= 6; });
+}
+
 // Sums of many small chances may stray past the ends by a rounding.
 double chance(float v) {
     return std::clamp(static_cast<double>(v), 0.0, 1.0);
@@ -87,6 +92,12 @@ struct Coach::Turn {
 
 Coach::Coach() : points_(space_), solo_(space_, points_), race_(solo_, computer_) {}
 
+float Coach::passValue(const Position& p) const {
+    const bool left = p.side == Side::left;
+    return race_.winChance(
+        {left ? p.left : p.right, left ? p.right : p.left, left, p.mode != 1, p.level});
+}
+
 Coach::Turn Coach::turnOf(const Position& p) const {
     const bool left = p.side == Side::left;
     const Column& mine = left ? p.left : p.right;
@@ -94,7 +105,7 @@ Coach::Turn Coach::turnOf(const Position& p) const {
     const bool vsComputer = p.mode != 1;
     Turn t;
     t.roll = space_.index(countsOf(p.dice));
-    t.pass = race_.winChance({mine, theirs, left, vsComputer, p.level});
+    t.pass = passValue(p);
     t.entry.fill(-1.0F);
     const auto after = [&](std::size_t k, int points) {
         float& v = t.entry[(k - 1) * (kMostPoints + 1) + static_cast<std::size_t>(points)];
@@ -119,6 +130,9 @@ Coach::Turn Coach::turnOf(const Position& p) const {
 }
 
 Advice Coach::advise(const Position& position) const {
+    if (!diceShown(position.dice)) {
+        return {Decision{}, chance(passValue(position))};
+    }
     Advice a = bestOf(position);
     a.win = chance(static_cast<float>(a.win));
     return a;
@@ -152,6 +166,9 @@ Advice Coach::bestOf(const Position& position) const {
 }
 
 double Coach::winAfter(const Position& position, const Decision& decision) const {
+    if (!diceShown(position.dice)) {
+        return chance(passValue(position));
+    }
     return chance(valueAfter(position, decision));
 }
 

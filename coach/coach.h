@@ -82,6 +82,7 @@ class Coach {
     struct Turn;
     [[nodiscard]] Turn turnOf(const Position& position) const;
     [[nodiscard]] Advice bestOf(const Position& position) const;
+    [[nodiscard]] float passValue(const Position& position) const;
     [[nodiscard]] float valueAfter(const Position& position, const Decision& decision) const;
 
     DiceSpace space_;

@@ -74,6 +74,10 @@ TEST(CoachAdvice, IsAllowedAndTheBestItKnowsOf) {
                 EXPECT_LE(coach().winAfter(p, d), a.win + 1e-6) << i;
             }
         }
+        // Before the first roll the dice show nothing to re-roll or write.
+        Position unrolled = p;
+        unrolled.dice = {};
+        EXPECT_EQ(coach().advise(unrolled).decision, Decision{}) << i;
     }
 }
 
