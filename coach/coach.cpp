@@ -72,6 +72,11 @@ bool diceShown(const Dice& dice) {
     return std::all_of(dice.begin(), dice.end(), [](Face f) { return f >= 1 && f <= 6; });
 }
 
+// Where an entry of `points` into category k is kept in Turn::entry.
+std::size_t entryAt(std::size_t k, int points) {
+    return (k - 1) * (kMostPoints + 1) + static_cast<std::size_t>(points);
+}
+
 // Sums of many small chances may stray past the ends by a rounding.
 double chance(float v) {
     return std::clamp(static_cast<double>(v), 0.0, 1.0);
@@ -108,7 +113,7 @@ Coach::Turn Coach::turnOf(const Position& p) const {
     t.pass = passValue(p);
     t.entry.fill(-1.0F);
     const auto after = [&](std::size_t k, int points) {
-        float& v = t.entry[(k - 1) * (kMostPoints + 1) + static_cast<std::size_t>(points)];
+        float& v = t.entry[entryAt(k, points)];
         if (v < 0.0F) {
             Column c = mine;
             c(k) = static_cast<u8>(points);
@@ -147,7 +152,7 @@ Advice Coach::bestOf(const Position& position) const {
         if (mine(k) != 0 || points <= 0) {
             continue;
         }
-        const float v = t.entry[(k - 1) * (kMostPoints + 1) + static_cast<std::size_t>(points)];
+        const float v = t.entry[entryAt(k, points)];
         if (v > best.win) {
             best = {Decision{Decision::Kind::write, {}, k}, v};
         }
@@ -166,7 +171,7 @@ Advice Coach::bestOf(const Position& position) const {
 }
 
 double Coach::winAfter(const Position& position, const Decision& decision) const {
-    if (!diceShown(position.dice)) {
+    if (!diceShown(position.dice) || !allowed(position, decision)) {
         return chance(passValue(position));
     }
     return chance(valueAfter(position, decision));
@@ -178,13 +183,11 @@ float Coach::valueAfter(const Position& position, const Decision& decision) cons
     case Decision::Kind::reroll:
         return t.keep[space_.index(keptCounts(position.dice, decision.reroll))];
     case Decision::Kind::write: {
-        const Column& mine = position.side == Side::left ? position.left : position.right;
         const int points = points_.points(t.roll, decision.category);
-        if (points <= 0 || mine(decision.category) != 0) {
-            return t.pass;
+        if (points <= 0) {
+            return t.pass; // a face no die shows: 0 points, the category stays free
         }
-        return t
-            .entry[(decision.category - 1) * (kMostPoints + 1) + static_cast<std::size_t>(points)];
+        return t.entry[entryAt(decision.category, points)];
     }
     case Decision::Kind::pass:
         return t.pass;

@@ -75,7 +75,8 @@ class Coach {
 
     // The decision that gives the side to move the best chance to win.
     [[nodiscard]] Advice advise(const Position& position) const;
-    // The chance to win after a decision the rules allow.
+    // The chance to win after a decision the rules allow; one they refuse is
+    // valued as a pass.
     [[nodiscard]] double winAfter(const Position& position, const Decision& decision) const;
 
   private:
