@@ -52,7 +52,7 @@ float Race::winChance(const Sides& s) const {
     const float theirTurns = share * (s.againstComputer ? computer_.turns(s.level, left, theirFree)
                                                         : theirLeft * kPersonTurnsPerEntry);
     const float lastTurns = std::max(1.0F, theirTurns - 1.0F);
-    const float base = static_cast<float>(mineTotal - theirTotal);
+    const auto base = static_cast<float>(mineTotal - theirTotal);
     const auto theirGain = [&](float played) {
         return s.againstComputer ? computer_.pointsWithin(s.level, left, theirFree, played)
                                  : solo_.expected(theirFree, played).points;
@@ -70,8 +70,8 @@ float Race::winChance(const Sides& s) const {
         return mine.done * cut + (1.0F - mine.done) * full;
     };
     float best = chance(lastTurns);
-    for (float h = 1.0F; h < lastTurns; h += 1.0F) {
-        best = std::max(best, chance(h));
+    for (int h = 1; static_cast<float>(h) < lastTurns; ++h) {
+        best = std::max(best, chance(static_cast<float>(h)));
     }
     return best;
 }

@@ -31,7 +31,7 @@ void report(const char* who, kvint::u8 level, int games, const kvint::coach::Due
 // points and a pass nothing.
 class OneTurn {
   public:
-    kvint::coach::Decision decide(const kvint::coach::Position& p) const {
+    [[nodiscard]] kvint::coach::Decision decide(const kvint::coach::Position& p) const {
         using namespace kvint::coach;
         const std::size_t roll = space_.index(countsOf(p.dice));
         Values end{};
