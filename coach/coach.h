@@ -1,5 +1,10 @@
 #pragma once
 
+#include "coach/computer_model.h"
+#include "coach/dice_space.h"
+#include "coach/race.h"
+#include "coach/solo.h"
+#include "coach/turn.h"
 #include "game/state.h"
 
 #include <array>
@@ -47,16 +52,45 @@ struct Advice {
 // into a free category of the side to move whose pattern the dice show.
 bool allowed(const Position& position, const Decision& decision);
 
-// The advisor. Building it may take its tables' time; afterwards every call
-// is const and may run on any thread.
+// The advisor. It maximises the chance that the side to move wins the game,
+// a draw counting half.
+//
+// Within the turn it is exact: the six dice as a multiset, every keep of the
+// first and second roll, each face of a re-rolled die equally likely, and at
+// the end of the turn every entry the rules allow (a face no die shows writes
+// 0 and leaves the category free, as a pass does) or a pass. Ending the turn
+// is valued by the race across turns (Race): that is where it approximates.
+// In a game of two people the other person is taken to play as the coach
+// does.
+//
+// Building it takes its tables' time (well under two seconds of one core):
+// the points of each roll, the solo table, and the computer's chain played
+// out on scratch games. Afterwards every call is const and may run on any
+// thread.
 class Coach {
   public:
     Coach();
+    Coach(const Coach&) = delete;
+    Coach& operator=(const Coach&) = delete;
 
     // The decision that gives the side to move the best chance to win.
     [[nodiscard]] Advice advise(const Position& position) const;
-    // The chance to win after a decision the rules allow.
+    // The chance to win after a decision the rules allow; one they refuse is
+    // valued as a pass.
     [[nodiscard]] double winAfter(const Position& position, const Decision& decision) const;
+
+  private:
+    struct Turn;
+    [[nodiscard]] Turn turnOf(const Position& position) const;
+    [[nodiscard]] Advice bestOf(const Position& position) const;
+    [[nodiscard]] float passValue(const Position& position) const;
+    [[nodiscard]] float valueAfter(const Position& position, const Decision& decision) const;
+
+    DiceSpace space_;
+    PointsTable points_;
+    SoloTable solo_;
+    ComputerModel computer_;
+    Race race_;
 };
 
 } // namespace kvint::coach

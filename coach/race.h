@@ -1,0 +1,44 @@
+#pragma once
+
+#include "coach/computer_model.h"
+#include "coach/solo.h"
+
+namespace kvint::coach {
+
+// The chance that a side wins (a draw counting half) once its turn has ended
+// with its column `mine` and the other side's `theirs`, the other side to
+// move. Exact where the game is over: a complete column ends it at once, on
+// the totals. Otherwise a model of the race:
+// - the other side needs T more turns to fill its column: the computer as its
+//   chain plays at its strength with its new rolls reading `mine`
+//   (ComputerModel), a person as this coach plays (a category about every
+//   one and a half turns);
+// - this side plans for a number of turns h up to T - 1 and expects the
+//   SoloTable's points for h turns; with the table's chance its plan fills
+//   the column within h turns, which ends the game after the other side's h
+//   turns, else the other side fills its column first;
+// - the margin is taken as normal, with a spread that grows with the
+//   categories still to be written, and the best plan counts.
+// The approximations: T is an expectation, and only a share of it is
+// planned for (a half, a third against "Профи"; fitted by duels: an end that
+// comes early costs more than one that comes late); the other side's categories fill independently of each other;
+// a plan for the points of h turns stands in for a plan for the win.
+class Race {
+  public:
+    Race(const SoloTable& solo, const ComputerModel& computer) : solo_(solo), computer_(computer) {}
+
+    struct Sides {
+        const Column& mine;
+        const Column& theirs;
+        bool mineIsLeft;
+        bool againstComputer;
+        u8 level;
+    };
+    [[nodiscard]] float winChance(const Sides& s) const;
+
+  private:
+    const SoloTable& solo_;
+    const ComputerModel& computer_;
+};
+
+} // namespace kvint::coach
