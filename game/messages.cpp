@@ -197,9 +197,9 @@ constexpr std::array<Entry, kMsgCount> kCatalogue = {{
     {Msg::coachReroll, "перебросить кубики {0}", "reroll dice {0}"},
     {Msg::coachWrite, "записать {0}", "write {0}"},
     {Msg::coachPass, "отмена", "pass"},
-    {Msg::hintNote, "Подсказка: {0} — шанс выиграть {1} %", "Hint: {0} — chance to win {1} %"},
-    {Msg::trainerNote, "Тренер: лучше было {0}, шанс {1} % вместо {2} %",
-     "Trainer: it was better to {0}, chance {1} % instead of {2} %"},
+    {Msg::hintNote, "Подсказка, шанс выиграть {1} %: {0}", "Hint, {1} % to win: {0}"},
+    {Msg::trainerNote, "Тренер, шанс {1} % вместо {2} %: лучше было {0}",
+     "Trainer, {1} % instead of {2} % to win: it was better to {0}"},
     {Msg::hintedRow, "{0}, с подсказками", "{0}, with hints"},
     {Msg::spokenDieHinted, "Подсказка: перебросить этот кубик", "Hint: reroll this die"},
 }};

@@ -47,6 +47,12 @@ expect("/dev/zero" 2 "^$" "^kvint-coach: cannot read /dev/zero: not a regular fi
 set(duel "--duel;1;--games;2;--seed;18446744073709551615")
 expect("${duel}" 0 "^duel level 1 games 2 won [0-9]+ drawn [0-9]+ lost [0-9]+\n$" "^$")
 set(first "${out}")
+# Every game played ends won, drawn or lost.
+string(REGEX MATCH "won ([0-9]+) drawn ([0-9]+) lost ([0-9]+)" counts "${out}")
+math(EXPR played "${CMAKE_MATCH_1} + ${CMAKE_MATCH_2} + ${CMAKE_MATCH_3}")
+if(NOT played EQUAL 2)
+  message(SEND_ERROR "a duel of 2 games counted ${played}: ${out}")
+endif()
 expect("${duel}" 0 "^duel level 1 games 2 " "^$")
 if(NOT out STREQUAL first)
   message(SEND_ERROR "the same seed gave\n${first}and\n${out}")

@@ -101,7 +101,7 @@ void CoachTest::hintShowsForThePositionOnViewOnlyAndClears() {
     const auto advice = qvariant_cast<Advice>(hints.at(0).at(1));
     QVERIFY(asked == w.decisionPosition());
     QVERIFY(kvint::coach::allowed(asked, advice.decision));
-    QVERIFY(noteText(w).startsWith("Подсказка: "));
+    QVERIFY(noteText(w).startsWith("Подсказка, шанс выиграть "));
     QVERIFY(w.playedWithHints());
     const bool rerolls = advice.decision.kind == Decision::Kind::reroll;
     for (std::size_t i = 0; i < kvint::kDice; ++i) {
@@ -116,7 +116,7 @@ void CoachTest::hintShowsForThePositionOnViewOnlyAndClears() {
                                  [](const Position&, const Decision&) { return 0.5; }});
     QTest::keyClick(&w, Qt::Key_F7);
     QTRY_COMPARE(hints.count(), 2);
-    QCOMPARE(noteText(w), "Подсказка: перебросить кубики 2, 5 — шанс выиграть 43 %");
+    QCOMPARE(noteText(w), "Подсказка, шанс выиграть 43 %: перебросить кубики 2, 5");
     QCOMPARE(framedDice(w), (QList<int>{2, 5}));
     QVERIFY(w.widget(Ctl::Text2)->accessibleDescription().contains("Подсказка"));
     QVERIFY(!w.widget(Ctl::Text1)->accessibleDescription().contains("Подсказка"));
@@ -178,7 +178,7 @@ void CoachTest::trainerSpeaksOfCostlyChoicesOnly() {
     const auto rerolled = qvariant_cast<Review>(reviews.at(0).at(0));
     QVERIFY(rerolled.position == *before);
     QVERIFY(rerolled.taken == reroll({false, false, true}));
-    const QString remark = "Тренер: лучше было перебросить кубики 1, шанс 48 % вместо 41 %";
+    const QString remark = "Тренер, шанс 48 % вместо 41 %: лучше было перебросить кубики 1";
     QCOMPARE(noteText(w), remark);
     click(w, Ctl::Text2); // the remark stays until the next decision
     QCOMPARE(noteText(w), remark);
