@@ -51,7 +51,7 @@ int statusOf(SessionEnd end, const fs::path& source) {
 
 int answer(const QueryRun& run) {
     if (!run.file) {
-        const coach::Coach coach;
+        CoachOnDemand coach;
         return statusOf(answerQueries(std::cin, std::cout, coach), "standard input");
     }
     std::error_code ec;
@@ -66,7 +66,7 @@ int answer(const QueryRun& run) {
     if (!in) {
         return cannotRead(*run.file, "cannot open it");
     }
-    const coach::Coach coach; // built once the input is known to be readable
+    CoachOnDemand coach;
     return statusOf(answerQueries(in, std::cout, coach), *run.file);
 }
 

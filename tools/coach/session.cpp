@@ -13,7 +13,7 @@ namespace kvint::coachtool {
 namespace {
 
 // The answer to one line, or nothing for a line that gets none.
-std::optional<std::string> answerTo(const std::string& line, const coach::Coach& coach) {
+std::optional<std::string> answerTo(const std::string& line, CoachOnDemand& coach) {
     const Query query = parseQuery(line);
     if (const auto* bad = std::get_if<Malformed>(&query)) {
         return "error " + bad->message;
@@ -22,12 +22,12 @@ std::optional<std::string> answerTo(const std::string& line, const coach::Coach&
     if (position == nullptr) {
         return std::nullopt;
     }
-    const coach::Advice advice = coach.advise(*position);
+    const coach::Advice advice = coach.get().advise(*position);
     checkAdvice(*position, advice);
     return answerLine(advice);
 }
 
-SessionEnd answerAll(QueryLines& lines, std::ostream& out, const coach::Coach& coach) {
+SessionEnd answerAll(QueryLines& lines, std::ostream& out, CoachOnDemand& coach) {
     std::string line;
     for (;;) {
         std::optional<std::string> answer;
@@ -54,7 +54,7 @@ SessionEnd answerAll(QueryLines& lines, std::ostream& out, const coach::Coach& c
 
 } // namespace
 
-SessionEnd answerQueries(std::istream& in, std::ostream& out, const coach::Coach& coach) {
+SessionEnd answerQueries(std::istream& in, std::ostream& out, CoachOnDemand& coach) {
     QueryLines lines(in);
     try {
         return answerAll(lines, out, coach);
