@@ -1,3 +1,4 @@
+#include "file_bytes.h"
 #include "game/snapshot.h"
 #include "modal_answers.h"
 #include "ui/common/settings.h"
@@ -21,12 +22,9 @@ using kvint::Language;
 using kvint::test::ModalAnswers;
 using kvint::ui::Form1;
 
-namespace {
+using kvint::test::contents;
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+namespace {
 
 void click(Form1& w, Ctl c) {
     QTest::mouseClick(w.widget(c), Qt::LeftButton);

@@ -1,3 +1,4 @@
+#include "file_bytes.h"
 #include "modal_answers.h"
 #include "ui/common/user_file.h"
 #include "ui/statistics/statistics_store.h"
@@ -35,17 +36,14 @@ using kvint::ui::StatisticsStore;
 using kvint::ui::Tally;
 using kvint::ui::UnreadableFile;
 
+using kvint::test::contents;
+
 namespace {
 
 const QDate kMonday(2026, 12, 7);
 constexpr GameResult kWin{0, 1, 150, 138};  // Новичок, by 12
 constexpr GameResult kLoss{0, 1, 120, 160}; // Новичок, by 40
 constexpr GameResult kPro{0, 2, 99, 90};    // Профи, by 9
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void write(const QString& path, const QByteArray& bytes) {
     QFile file(path);

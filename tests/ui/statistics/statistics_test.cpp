@@ -1,3 +1,4 @@
+#include "file_bytes.h"
 #include "modal_answers.h"
 #include "ui/statistics/statistics_dialog.h"
 #include "ui/statistics/statistics_store.h"
@@ -19,15 +20,12 @@ using kvint::ui::StatisticsDialog;
 using kvint::ui::StatisticsStore;
 using kvint::ui::Tally;
 
+using kvint::test::contents;
+
 namespace {
 
 const QDate kMonday(2026, 12, 7);
 const QDate kTuesday(2026, 12, 8);
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
