@@ -10,6 +10,7 @@ as half a win. An answer that the rules refuse ends the run with exit status 1.
 """
 
 import random
+import re
 import subprocess
 import sys
 
@@ -67,7 +68,7 @@ def points(k, dice):
 
 def checked(words, roll, may):
     """The answer as ("reroll", positions), ("write", k) or ("pass",); raises when refused."""
-    if len(words) < 3 or words[-2] != "win" or not 0 <= float(words[-1]) <= 1:
+    if len(words) < 3 or words[-2] != "win" or not re.fullmatch(r"0\.\d{4}|1\.0000", words[-1]):
         raise RefusedAnswer("no win estimate")
     move, args = words[0], words[1:-2]
     if move == "reroll":
