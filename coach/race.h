@@ -21,8 +21,8 @@ namespace kvint::coach {
 //   categories still to be written, and the best plan counts.
 // The approximations: T is an expectation, and only a share of it is
 // planned for (a half, a third against "Профи"; fitted by duels: an end that
-// comes early costs more than one that comes late); the other side's categories fill independently of each other;
-// a plan for the points of h turns stands in for a plan for the win.
+// comes early costs more than one that comes late); a plan for the points of
+// h turns stands in for a plan for the win.
 class Race {
   public:
     Race(const SoloTable& solo, const ComputerModel& computer) : solo_(solo), computer_(computer) {}
