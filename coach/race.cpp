@@ -54,6 +54,12 @@ float Race::winChance(const Sides& s) const {
     }
     const FreeSet mineFree = freeSet(s.mine);
     const FreeSet theirFree = freeSet(s.theirs);
+    if (s.againstComputer && std::popcount(mineFree) == 1 &&
+        std::popcount(theirFree) <= Endgame::kMostTheirs) {
+        const auto k = static_cast<std::size_t>(std::countr_zero(mineFree)) + 1;
+        return endgame_.afterTurn(computer_,
+                                  {s.level, s.mine, k, theirFree, mineTotal - theirTotal});
+    }
     const auto mineLeft = static_cast<float>(std::popcount(mineFree));
     const auto theirLeft = static_cast<float>(std::popcount(theirFree));
     const Column& left = s.mineIsLeft ? s.mine : s.theirs;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "coach/computer_model.h"
+#include "coach/endgame.h"
 #include "coach/solo.h"
 
 namespace kvint::coach {
@@ -8,7 +9,8 @@ namespace kvint::coach {
 // The chance that a side wins (a draw counting half) once its turn has ended
 // with its column `mine` and the other side's `theirs`, the other side to
 // move. Exact where the game is over: a complete column ends it at once, on
-// the totals. Otherwise a model of the race:
+// the totals; nearly so against the computer with one category left to this
+// side and few to the computer (Endgame). Otherwise a model of the race:
 // - the other side needs T more turns to fill its column: the computer as its
 //   chain plays at its strength with its new rolls reading `mine`
 //   (ComputerModel, a chain on its free set, so T is known as a
@@ -28,7 +30,8 @@ namespace kvint::coach {
 // stands in for a plan for the win.
 class Race {
   public:
-    Race(const SoloTable& solo, const ComputerModel& computer) : solo_(solo), computer_(computer) {}
+    Race(const SoloTable& solo, const ComputerModel& computer, const Endgame& endgame)
+        : solo_(solo), computer_(computer), endgame_(endgame) {}
 
     struct Sides {
         const Column& mine;
@@ -42,6 +45,7 @@ class Race {
   private:
     const SoloTable& solo_;
     const ComputerModel& computer_;
+    const Endgame& endgame_;
 };
 
 } // namespace kvint::coach
