@@ -95,7 +95,9 @@ struct Coach::Turn {
     Values keep{};
 };
 
-Coach::Coach() : points_(space_), solo_(space_, points_), race_(solo_, computer_) {}
+Coach::Coach()
+    : points_(space_), solo_(space_, points_), endgame_(space_, points_),
+      race_(solo_, computer_, endgame_) {}
 
 float Coach::passValue(const Position& p) const {
     const bool left = p.side == Side::left;

@@ -2,6 +2,7 @@
 
 #include "coach/computer_model.h"
 #include "coach/dice_space.h"
+#include "coach/endgame.h"
 #include "coach/race.h"
 #include "coach/solo.h"
 #include "coach/turn.h"
@@ -90,6 +91,7 @@ class Coach {
     PointsTable points_;
     SoloTable solo_;
     ComputerModel computer_;
+    Endgame endgame_;
     Race race_;
 };
 

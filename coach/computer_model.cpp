@@ -1,176 +1,105 @@
 #include "coach/computer_model.h"
 
-#include "coach/headless.h"
-#include "computer/computer.h"
-#include "game/game.h"
-
 #include <algorithm>
-#include <bit>
 #include <cmath>
-#include <utility>
 
 namespace kvint::coach {
-namespace {
 
-// Turns are counted up to this; a column the chain cannot finish costs it.
-constexpr float kTurnCap = 60.0F;
-constexpr int kTurnsPerGameLimit = 200;
-constexpr std::array<std::size_t, 4> kReadCategories = {cat::dva_tri, cat::tri_dva, cat::strit,
-                                                        cat::care};
-
-} // namespace
-
-struct ComputerModel::Tally {
-    std::array<int, kCategories> free{};
-    std::array<int, kCategories> filled{};
-    std::array<int, kCategories> points{};
-    // Each turn's free set, and the turns the column then still took.
-    std::vector<std::pair<FreeSet, int>> remaining;
-};
-
-namespace {
-
-// The computer alone on a scratch game, its column from empty to full, the
-// person's column fixed and never complete.
-void playAlone(Game& game, Computer& computer, ComputerModel::Tally& tally) {
-    State& st = game.state();
-    st.compscore = {};
-    const std::size_t first = tally.remaining.size();
-    int turns = 0;
-    for (; turns < kTurnsPerGameLimit && !columnComplete(st.compscore); ++turns) {
-        const Column before = st.compscore;
-        tally.remaining.emplace_back(freeSet(before), turns);
-        computer.broskom();
-        for (std::size_t k = 1; k <= kCategories; ++k) {
-            if (before(k) != 0) {
-                continue;
-            }
-            ++tally.free[k - 1];
-            if (st.compscore(k) != 0) {
-                ++tally.filled[k - 1];
-                tally.points[k - 1] += st.compscore(k);
-            }
-        }
-    }
-    for (std::size_t i = first; i < tally.remaining.size(); ++i) {
-        tally.remaining[i].second = turns - tally.remaining[i].second;
+ComputerModel::ComputerModel() {
+    std::span<const std::uint32_t> table = turnTable();
+    for (Case& c : cases_) {
+        c = caseOf(table);
+        chain(c);
     }
 }
 
-// The chances hold on average over a game, not in each state: the turns are
-// scaled, for each number of free categories, to what the games took.
-void calibrate(std::vector<float>& turns, const ComputerModel::Tally& tally) {
-    std::array<double, kCategories + 1> took{};
-    std::array<double, kCategories + 1> modelled{};
-    for (const auto& [set, left] : tally.remaining) {
-        const auto n = static_cast<std::size_t>(std::popcount(set));
-        took[n] += left;
-        modelled[n] += turns[set];
-    }
-    for (FreeSet set = 1; set <= kAllFree; ++set) {
-        const auto n = static_cast<std::size_t>(std::popcount(set));
-        if (modelled[n] > 0.0) {
-            turns[set] = std::min(kTurnCap, static_cast<float>(turns[set] * took[n] / modelled[n]));
-        }
-    }
-}
-
-// Expected turns to write every category of each free set, each turn
-// writing category k with chance p[k] (at most one of them).
-std::vector<float> raceTurns(const std::array<float, kCategories>& p) {
-    std::vector<float> turns(kAllFree + 1, 0.0F);
-    for (FreeSet set = 1; set <= kAllFree; ++set) {
-        float total = 0.0F;
-        float next = 0.0F;
-        for (std::size_t k = 0; k < kCategories; ++k) {
-            if ((set >> k) & 1U) {
-                total += p[k];
-                next += p[k] * turns[set & ~(1U << k)];
-            }
-        }
-        if (total <= 0.0F) {
-            turns[set] = kTurnCap;
-            continue;
-        }
-        turns[set] = std::min(kTurnCap, 1.0F / std::min(total, 1.0F) + next / total);
-    }
-    return turns;
-}
-
-} // namespace
-
-ComputerModel::Case ComputerModel::caseOf(const Tally& tally) {
+// One case's outcomes, read off the front of the table.
+ComputerModel::Case ComputerModel::caseOf(std::span<const std::uint32_t>& table) {
     Case c;
-    std::array<float, kCategories> p{};
-    for (std::size_t k = 0; k < kCategories; ++k) {
-        p[k] = static_cast<float>(tally.filled[k]) / static_cast<float>(std::max(tally.free[k], 1));
-        c.points[k] = tally.filled[k] == 0 ? 0.0F
-                                           : static_cast<float>(tally.points[k]) /
-                                                 static_cast<float>(tally.filled[k]);
+    c.start.assign(kAllFree + 2, 0);
+    for (FreeSet free = 1; free <= kAllFree; ++free) {
+        c.start[free] = c.outcomes.size();
+        const std::size_t n = table.empty() ? 0 : table.front();
+        for (std::size_t i = 1; i <= n && i < table.size(); ++i) {
+            const TurnTally t = unpack(table[i]);
+            c.outcomes.push_back({t.outcome.k, t.outcome.points,
+                                  static_cast<float>(t.count) / static_cast<float>(kTurnSamples)});
+        }
+        table = table.subspan(std::min(n + 1, table.size()));
     }
-    c.turns = raceTurns(p);
-    const float modelled = c.turns[kAllFree];
-    calibrate(c.turns, tally);
-    // The chances per turn, slowed as the calibration slowed the race.
-    const float slower = c.turns[kAllFree] / modelled;
-    for (std::size_t k = 0; k < kCategories; ++k) {
-        c.missed[k] = 1.0F - p[k] / slower;
-    }
+    c.start[kAllFree + 1] = c.outcomes.size();
     return c;
 }
 
-FreeSet freeSet(const Column& column) {
-    FreeSet set = 0;
-    for (std::size_t k = 1; k <= kCategories; ++k) {
-        if (column(k) == 0) {
-            set |= 1U << (k - 1);
+// The chain over the subsets: each free set's chances after t turns from
+// those after t - 1 turns of the sets its first turn may leave.
+void ComputerModel::chain(Case& c) {
+    c.full.assign((kHorizon + 1) * (kAllFree + 1), 0.0F);
+    c.points.assign((kHorizon + 1) * (kAllFree + 1), 0.0F);
+    for (std::size_t t = 0; t <= kHorizon; ++t) {
+        c.full[at(t, 0)] = 1.0F;
+    }
+    for (std::size_t t = 1; t <= kHorizon; ++t) {
+        for (FreeSet free = 1; free <= kAllFree; ++free) {
+            float stay = 1.0F;
+            float full = 0.0F;
+            float points = 0.0F;
+            for (std::size_t i = c.start[free]; i < c.start[free + 1]; ++i) {
+                const Outcome& o = c.outcomes[i];
+                const FreeSet rest = free & ~(1U << (o.k - 1));
+                stay -= o.p;
+                full += o.p * c.full[at(t - 1, rest)];
+                points += o.p * (static_cast<float>(o.points) + c.points[at(t - 1, rest)]);
+            }
+            stay = std::max(stay, 0.0F);
+            c.full[at(t, free)] = full + stay * c.full[at(t - 1, free)];
+            c.points[at(t, free)] = points + stay * c.points[at(t - 1, free)];
         }
     }
-    return set;
-}
-
-ComputerModel::ComputerModel(int gamesPerCase) {
-    HeadlessPlatform platform(0x6b76696e74ULL);
-    Game game(platform, {});
-    Computer computer(game.board());
-    State& st = game.state();
-    for (std::size_t level = 0; level < kLevels; ++level) {
-        for (std::size_t flags = 0; flags < kFlags; ++flags) {
-            st.level = static_cast<u8>(level);
-            st.mayscore = {};
-            for (std::size_t b = 0; b < kReadCategories.size(); ++b) {
-                st.mayscore(kReadCategories[b]) = static_cast<u8>((flags >> b) & 1U);
-            }
-            Tally tally;
-            for (int g = 0; g < gamesPerCase; ++g) {
-                playAlone(game, computer, tally);
-            }
-            cases_.push_back(caseOf(tally));
-        }
-    }
-}
-
-const ComputerModel::Case& ComputerModel::caseOf(u8 level, const Column& left) const {
-    std::size_t flags = 0;
-    for (std::size_t b = 0; b < kReadCategories.size(); ++b) {
-        flags |= static_cast<std::size_t>(left(kReadCategories[b]) != 0) << b;
-    }
-    return cases_[std::min<std::size_t>(level, kLevels - 1) * kFlags + flags];
 }
 
 float ComputerModel::turns(u8 level, const Column& left, FreeSet free) const {
-    return caseOf(level, left).turns[free];
+    const Case& c = cases_[computerCase(level, left)];
+    float sum = 0.0F;
+    for (std::size_t t = 0; t < kHorizon; ++t) {
+        sum += 1.0F - c.full[at(t, free)];
+    }
+    return sum;
+}
+
+float ComputerModel::fullWithin(u8 level, const Column& left, FreeSet free,
+                                std::size_t turns) const {
+    return cases_[computerCase(level, left)].full[at(std::min(turns, kHorizon), free)];
+}
+
+float ComputerModel::turnsFor(u8 level, const Column& left, FreeSet free, float sure) const {
+    const Case& c = cases_[computerCase(level, left)];
+    float before = 0.0F;
+    for (std::size_t t = 1; t <= kHorizon; ++t) {
+        const float now = c.full[at(t, free)];
+        if (now >= sure) {
+            return static_cast<float>(t - 1) + (sure - before) / std::max(now - before, 1e-6F);
+        }
+        before = now;
+    }
+    return static_cast<float>(kHorizon);
 }
 
 float ComputerModel::pointsWithin(u8 level, const Column& left, FreeSet free, float turns) const {
-    const Case& c = caseOf(level, left);
-    float sum = 0.0F;
-    for (std::size_t k = 0; k < kCategories; ++k) {
-        if ((free >> k) & 1U) {
-            sum += c.points[k] * (1.0F - std::pow(c.missed[k], turns));
-        }
+    const Case& c = cases_[computerCase(level, left)];
+    const float t = std::clamp(turns, 0.0F, static_cast<float>(kHorizon));
+    const auto lo = static_cast<std::size_t>(std::floor(t));
+    const float a = c.points[at(lo, free)];
+    if (lo == kHorizon) {
+        return a;
     }
-    return sum;
+    return a + (t - static_cast<float>(lo)) * (c.points[at(lo + 1, free)] - a);
+}
+
+std::span<const ComputerModel::Outcome> ComputerModel::outcomes(u8 level, const Column& left,
+                                                                FreeSet free) const {
+    const Case& c = cases_[computerCase(level, left)];
+    return std::span(c.outcomes).subspan(c.start[free], c.start[free + 1] - c.start[free]);
 }
 
 } // namespace kvint::coach

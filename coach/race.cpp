@@ -10,22 +10,22 @@ namespace {
 
 // Turns a person takes for every category written, taken to play as the coach.
 constexpr float kPersonTurnsPerEntry = 1.5F;
-// The other side's turns to come are planned at this share of their
-// expectation: the end comes at an uncertain turn, and a category still free
-// then loses all its points, so the plan is for the turns this side surely
-// has. Fitted by duels of 300 to 1,000 games (shares 0.2 to 1.0 tried), by
-// the computer's strength, "Мастер", "Новичок", "Профи"; against a person
-// as against "Мастер". "Профи" wants the shortest: once its new rolls start
-// it fills its column about twice as fast. Checked again with duels of 2,000
-// games: shares 0.1 either way, a spread of 60 to 200, a plan of 0 to 2
-// turns fewer than the share, and two or three times the scratch games of the
-// computer's model all stay within a point or two, the duels' noise; the
-// values sit on a plateau.
-constexpr std::array<float, 3> kHorizonShare = {0.5F, 0.5F, 0.3F};
+// The computer's turns to come are planned up to the number within which it
+// fills its column with this small chance: the end comes at an uncertain
+// turn, and a category still free then loses all its points, so the plan is
+// for the turns this side surely has. Fitted by duels of 3,000 and 4,000
+// games on three seeds (0.02 to 0.2 tried; 0.02 to 0.1 lie within the noise
+// of each other, 0.2 costs "Мастер" four points).
+constexpr float kSureChance = 0.05F;
+// A person's turns to come are planned at this share of their expectation,
+// as the computer's were before its turns were known as a chain (fitted by
+// duels against "Мастер").
+constexpr float kPersonHorizonShare = 0.5F;
 // When this side's plan does not fill its column in time, the other side
 // plays on past the planned turns; against "Новичок" and "Профи" its points
 // are counted for this larger share of its turns (fitted by duels of 2,000
-// and 10,000 games; against "Мастер" it cost more than the noise).
+// and 10,000 games; against "Мастер" it cost more than the noise; checked
+// again with the turns surely had: 0.35 to 1.0 all cost a point or more).
 constexpr std::array<float, 3> kFullShare = {0.5F, 0.75F, 0.75F};
 // The spread of the final margin, per category still to be written (fitted
 // with the share above), and a floor.
@@ -54,13 +54,21 @@ float Race::winChance(const Sides& s) const {
     }
     const FreeSet mineFree = freeSet(s.mine);
     const FreeSet theirFree = freeSet(s.theirs);
+    if (s.againstComputer && std::popcount(mineFree) == 1 &&
+        std::popcount(theirFree) <= Endgame::kMostTheirs) {
+        const auto k = static_cast<std::size_t>(std::countr_zero(mineFree)) + 1;
+        return endgame_.afterTurn(computer_,
+                                  {s.level, s.mine, k, theirFree, mineTotal - theirTotal});
+    }
     const auto mineLeft = static_cast<float>(std::popcount(mineFree));
     const auto theirLeft = static_cast<float>(std::popcount(theirFree));
     const Column& left = s.mineIsLeft ? s.mine : s.theirs;
     const std::size_t fit = s.againstComputer ? std::min<std::size_t>(s.level, 2) : 0;
     const float expectedTurns = s.againstComputer ? computer_.turns(s.level, left, theirFree)
                                                   : theirLeft * kPersonTurnsPerEntry;
-    const float theirTurns = kHorizonShare[fit] * expectedTurns;
+    const float theirTurns = s.againstComputer
+                                 ? computer_.turnsFor(s.level, left, theirFree, kSureChance)
+                                 : kPersonHorizonShare * expectedTurns;
     const float lastTurns = std::max(1.0F, theirTurns - 1.0F);
     const auto base = static_cast<float>(mineTotal - theirTotal);
     const auto theirGain = [&](float played) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "coach/computer_model.h"
+#include "coach/endgame.h"
 #include "coach/solo.h"
 
 namespace kvint::coach {
@@ -8,24 +9,29 @@ namespace kvint::coach {
 // The chance that a side wins (a draw counting half) once its turn has ended
 // with its column `mine` and the other side's `theirs`, the other side to
 // move. Exact where the game is over: a complete column ends it at once, on
-// the totals. Otherwise a model of the race:
+// the totals; nearly so against the computer with one category left to this
+// side and few to the computer (Endgame). Otherwise a model of the race:
 // - the other side needs T more turns to fill its column: the computer as its
 //   chain plays at its strength with its new rolls reading `mine`
-//   (ComputerModel), a person as this coach plays (a category about every
-//   one and a half turns);
-// - this side plans for a number of turns h up to T - 1 and expects the
-//   SoloTable's points for h turns; with the table's chance its plan fills
-//   the column within h turns, which ends the game after the other side's h
-//   turns, else the other side fills its column first;
+//   (ComputerModel, a chain on its free set, so T is known as a
+//   distribution), a person as this coach plays (a category about every one
+//   and a half turns);
+// - this side plans for a number of turns h up to the turns it surely has
+//   (those within which the computer fills its column with a small chance;
+//   against a person half its expected turns) and expects the SoloTable's
+//   points for h turns; with the table's chance its plan fills the column
+//   within h turns, which ends the game after the other side's h turns, else
+//   the other side fills its column first;
 // - the margin is taken as normal, with a spread that grows with the
 //   categories still to be written, and the best plan counts.
-// The approximations: T is an expectation, and only a share of it is
-// planned for (a half, a third against "Профи"; fitted by duels: an end that
-// comes early costs more than one that comes late); the other side's categories fill independently of each other;
-// a plan for the points of h turns stands in for a plan for the win.
+// The approximations: of T's distribution only the turns surely had count,
+// and the other side's points when it fills first are those of a share of
+// its expected turns (fitted by duels); a plan for the points of h turns
+// stands in for a plan for the win.
 class Race {
   public:
-    Race(const SoloTable& solo, const ComputerModel& computer) : solo_(solo), computer_(computer) {}
+    Race(const SoloTable& solo, const ComputerModel& computer, const Endgame& endgame)
+        : solo_(solo), computer_(computer), endgame_(endgame) {}
 
     struct Sides {
         const Column& mine;
@@ -39,6 +45,7 @@ class Race {
   private:
     const SoloTable& solo_;
     const ComputerModel& computer_;
+    const Endgame& endgame_;
 };
 
 } // namespace kvint::coach
