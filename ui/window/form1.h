@@ -143,8 +143,9 @@ class Form1 final : public QMainWindow, public PlatformHost {
     // Runs an event's handler; the outermost one then keeps the game.
     void handle(const std::function<void()>& handler);
     void offerResume(const QString& file);
-    void takeUp(const Snapshot& saved); // asks, and restores on Yes
+    void takeUp(const Snapshot& saved, bool hinted); // asks, and restores on Yes
     void keepGame();
+    void noteHelp();                    // a hint was asked or the trainer switched on
     QTimer resumeOffer_;                // fires after the first paint
     std::optional<ResumeStore> resume_; // set once the offer at start is settled
     int handling_ = 0;                  // handlers under way, nested ones included

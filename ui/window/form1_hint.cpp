@@ -48,7 +48,7 @@ std::optional<coach::Position> Form1::decisionPosition() const {
 
 void Form1::askHint() {
     if (const auto position = decisionPosition()) {
-        helped_ = true;
+        noteHelp();
         coach_.askHint(*position);
     }
 }

@@ -44,17 +44,27 @@ void Form1::offerResume(const QString& file) {
         // up. This run keeps its own game nowhere rather than over it.
         return;
     } else if (saved.snapshot && inProgress(*saved.snapshot)) {
-        takeUp(*saved.snapshot);
+        takeUp(*saved.snapshot, saved.hinted);
     }
     resume_.emplace(std::move(store));
     keepGame(); // a game not taken up goes
 }
 
-void Form1::takeUp(const Snapshot& saved) {
+void Form1::takeUp(const Snapshot& saved, bool hinted) {
     if (platform_.messageBox(format(game_.language(), Msg::resumeQuestion), Buttons::yesNo,
                              kAppTitle) &&
         game_.restore(saved)) {
+        helped_ = hinted; // the help of the run it began in still counts
         sync();
+    }
+}
+
+// The help counts from the moment it is given: a game closed right after a
+// hint is kept with it.
+void Form1::noteHelp() {
+    helped_ = true;
+    if (handling_ == 0) {
+        keepGame();
     }
 }
 
@@ -65,7 +75,7 @@ void Form1::keepGame() {
         return;
     }
     if (!game_.ended() && inProgress(game_.phase())) {
-        resume_->keep(exportGame(game_));
+        resume_->keep(exportGame(game_), helped_);
     } else {
         resume_->discard();
     }

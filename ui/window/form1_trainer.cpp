@@ -33,7 +33,7 @@ void Form1::switchTrainer(bool on) {
     settings_.trainer = on;
     writeSettings(settings_);
     if (on && inProgress(game_.phase())) {
-        helped_ = true;
+        noteHelp();
     }
 }
 
