@@ -95,9 +95,11 @@ struct Coach::Turn {
     Values keep{};
 };
 
-Coach::Coach()
-    : points_(space_), solo_(space_, points_), endgame_(space_, points_),
-      race_(solo_, computer_, endgame_) {}
+Coach::Coach() : Coach(RaceCorrection::learnt()) {}
+
+Coach::Coach(const RaceCorrection& correction)
+    : points_(space_), solo_(space_, points_), endgame_(space_, points_), correction_(correction),
+      race_(solo_, computer_, endgame_, correction_) {}
 
 float Coach::passValue(const Position& p) const {
     const bool left = p.side == Side::left;

@@ -71,6 +71,8 @@ bool allowed(const Position& position, const Decision& decision);
 class Coach {
   public:
     Coach();
+    // With its own correction of the race (the plain one to learn a new one).
+    explicit Coach(const RaceCorrection& correction);
     Coach(const Coach&) = delete;
     Coach& operator=(const Coach&) = delete;
 
@@ -92,6 +94,7 @@ class Coach {
     SoloTable solo_;
     ComputerModel computer_;
     Endgame endgame_;
+    RaceCorrection correction_;
     Race race_;
 };
 

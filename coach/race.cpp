@@ -46,20 +46,36 @@ float normalAbove(float margin, float variance) {
 
 } // namespace
 
+bool Race::modelled(const Sides& s) {
+    if (columnComplete(s.mine) || columnComplete(s.theirs)) {
+        return false;
+    }
+    return !s.againstComputer || std::popcount(freeSet(s.mine)) != 1 ||
+           std::popcount(freeSet(s.theirs)) > Endgame::kMostTheirs;
+}
+
 float Race::winChance(const Sides& s) const {
+    const int margin = columnTotal(s.mine) - columnTotal(s.theirs);
+    if (columnComplete(s.mine) || columnComplete(s.theirs)) {
+        return onTotals(margin, 0);
+    }
+    if (!modelled(s)) {
+        const FreeSet mineFree = freeSet(s.mine);
+        const auto k = static_cast<std::size_t>(std::countr_zero(mineFree)) + 1;
+        return endgame_.afterTurn(computer_, {s.level, s.mine, k, freeSet(s.theirs), margin});
+    }
+    const float model = modelChance(s);
+    if (!s.againstComputer || !s.mineIsLeft) {
+        return model;
+    }
+    return correction_.chance(s.level, RaceCorrection::features(s.level, s.mine, s.theirs, model));
+}
+
+float Race::modelChance(const Sides& s) const {
     const int mineTotal = columnTotal(s.mine);
     const int theirTotal = columnTotal(s.theirs);
-    if (columnComplete(s.mine) || columnComplete(s.theirs)) {
-        return onTotals(mineTotal, theirTotal);
-    }
     const FreeSet mineFree = freeSet(s.mine);
     const FreeSet theirFree = freeSet(s.theirs);
-    if (s.againstComputer && std::popcount(mineFree) == 1 &&
-        std::popcount(theirFree) <= Endgame::kMostTheirs) {
-        const auto k = static_cast<std::size_t>(std::countr_zero(mineFree)) + 1;
-        return endgame_.afterTurn(computer_,
-                                  {s.level, s.mine, k, theirFree, mineTotal - theirTotal});
-    }
     const auto mineLeft = static_cast<float>(std::popcount(mineFree));
     const auto theirLeft = static_cast<float>(std::popcount(theirFree));
     const Column& left = s.mineIsLeft ? s.mine : s.theirs;

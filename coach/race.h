@@ -2,6 +2,7 @@
 
 #include "coach/computer_model.h"
 #include "coach/endgame.h"
+#include "coach/race_correction.h"
 #include "coach/solo.h"
 
 namespace kvint::coach {
@@ -24,14 +25,17 @@ namespace kvint::coach {
 //   the other side fills its column first;
 // - the margin is taken as normal, with a spread that grows with the
 //   categories still to be written, and the best plan counts.
+// Against the computer the model's chance is then corrected by curves
+// measured on the coach's duels (RaceCorrection).
 // The approximations: of T's distribution only the turns surely had count,
 // and the other side's points when it fills first are those of a share of
 // its expected turns (fitted by duels); a plan for the points of h turns
 // stands in for a plan for the win.
 class Race {
   public:
-    Race(const SoloTable& solo, const ComputerModel& computer, const Endgame& endgame)
-        : solo_(solo), computer_(computer), endgame_(endgame) {}
+    Race(const SoloTable& solo, const ComputerModel& computer, const Endgame& endgame,
+         const RaceCorrection& correction)
+        : solo_(solo), computer_(computer), endgame_(endgame), correction_(correction) {}
 
     struct Sides {
         const Column& mine;
@@ -40,12 +44,18 @@ class Race {
         bool againstComputer;
         u8 level;
     };
+    // The model's chance, against the computer as the correction reads it.
     [[nodiscard]] float winChance(const Sides& s) const;
+    // Whether the chance is the model's: the game goes on, and the end is not
+    // solved exactly.
+    [[nodiscard]] static bool modelled(const Sides& s);
+    [[nodiscard]] float modelChance(const Sides& s) const;
 
   private:
     const SoloTable& solo_;
     const ComputerModel& computer_;
     const Endgame& endgame_;
+    const RaceCorrection& correction_;
 };
 
 } // namespace kvint::coach
