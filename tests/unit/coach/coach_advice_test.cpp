@@ -1,11 +1,13 @@
-// What the coach advises over many random positions of both modes, and the
-// duel it plays through the game.
+// What the coach advises over many random positions of both modes, the
+// correction of its race model, and the duel it plays through the game.
 #include "coach/duel.h"
+#include "coach/race_correction.h"
 #include "game/categories.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 #include <vector>
 
@@ -112,6 +114,35 @@ TEST(CoachDuel, TheSameSeedPlaysTheSameGames) {
         EXPECT_NE(play(level, 6).second, first.second);
     }
     EXPECT_EQ(duel(coach(), strength::pro, 2, 9), duel(coach(), strength::pro, 2, 9));
+}
+
+// The race model's correction: plain wherever no curve was learnt, and
+// where one was, a chance that still orders positions as the model does.
+TEST(CoachRaceCorrection, KeepsTheModelsChanceButAgainstProfiAndItsOrderThere) {
+    const RaceCorrection plain;
+    const RaceCorrection learnt = RaceCorrection::learnt();
+    std::mt19937 gen(8122026);
+    int moved = 0;
+    for (int i = 0; i < 200; ++i) {
+        const Column mine = randomColumn(gen);
+        const Column theirs = randomColumn(gen);
+        float before = 0.0F;
+        for (const float model : {0.01F, 0.2F, 0.5F, 0.8F, 0.99F}) {
+            for (const u8 level : {strength::master, strength::novice, strength::pro}) {
+                const auto f = RaceCorrection::features(level, mine, theirs, model);
+                ASSERT_NEAR(plain.chance(level, f), model, 1e-5F);
+                if (level != strength::pro) {
+                    ASSERT_NEAR(learnt.chance(level, f), model, 1e-5F);
+                }
+            }
+            const float pro = learnt.chance(
+                strength::pro, RaceCorrection::features(strength::pro, mine, theirs, model));
+            ASSERT_GT(pro, before) << i << " " << model;
+            moved += std::abs(pro - model) > 0.01F ? 1 : 0;
+            before = pro;
+        }
+    }
+    EXPECT_GT(moved, 100); // the curve is read, not the plain one
 }
 
 } // namespace
