@@ -6,14 +6,6 @@ namespace {
 // Any written category holds this; the chain asks only whether it is free.
 constexpr u8 kWritten = 1;
 
-// julik's condition: a turn that finds nothing rolls again.
-bool rollsAgain(const Column& left) {
-    const bool twoTriples = left(cat::dva_tri) != 0;
-    const bool threePairs = left(cat::tri_dva) != 0;
-    const bool both = left(cat::strit) != 0 && left(cat::care) != 0;
-    return (twoTriples && threePairs) || (both && (twoTriples || threePairs));
-}
-
 } // namespace
 
 FreeSet freeSet(const Column& column) {
@@ -33,7 +25,7 @@ std::size_t computerCase(u8 level, const Column& left) {
     if (level != strength::pro) {
         return 0;
     }
-    return rollsAgain(left) ? 3 : 2;
+    return Computer::julikRollsAgain(left) ? 3 : 2;
 }
 
 ScratchComputer::ScratchComputer(std::uint64_t seed)

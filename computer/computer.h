@@ -44,6 +44,9 @@ class Computer : public Opponent {
     void broskom() override;
     void broskom1();
     void julik();
+    // julik's condition on the person's column: the big combinations taken,
+    // so that a turn that finds nothing rolls again.
+    [[nodiscard]] static bool julikRollsAgain(const Column& mayscore);
     // Runs the chain from `first` (one of its checks) to the end, as the
     // check before it hands over.
     void runFrom(Check first);

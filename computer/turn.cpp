@@ -136,13 +136,17 @@ void Computer::julik() {
     if (columnComplete(st_.compscore)) {
         return;
     }
-    const bool twoTriples = st_.mayscore(cat::dva_tri) != 0;
-    const bool threePairs = st_.mayscore(cat::tri_dva) != 0;
-    const bool straight = st_.mayscore(cat::strit) != 0;
-    const bool care = st_.mayscore(cat::care) != 0;
-    if ((twoTriples && threePairs) || (straight && care && (twoTriples || threePairs))) {
+    if (julikRollsAgain(st_.mayscore)) {
         broskom1();
     }
+}
+
+bool Computer::julikRollsAgain(const Column& mayscore) {
+    const bool twoTriples = mayscore(cat::dva_tri) != 0;
+    const bool threePairs = mayscore(cat::tri_dva) != 0;
+    const bool straight = mayscore(cat::strit) != 0;
+    const bool care = mayscore(cat::care) != 0;
+    return (twoTriples && threePairs) || (straight && care && (twoTriples || threePairs));
 }
 
 } // namespace kvint
