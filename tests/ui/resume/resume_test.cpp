@@ -2,6 +2,7 @@
 #include "game/snapshot.h"
 #include "modal_answers.h"
 #include "ui/common/settings.h"
+#include "ui/statistics/statistics_store.h"
 #include "ui/window/first_paint.h"
 #include "ui/window/form1.h"
 
@@ -64,6 +65,7 @@ class ResumeTest : public QObject {
     void damagedFileIsSetAsideWithANote();
     void gameOfTheOtherLanguageIsLeftAlone();
     void failedSaveIsTriedAgainAfterTheNextEvent();
+    void helpBeforeTheBreakCountsAtTheEnd();
 
   private:
     [[nodiscard]] QString file() const { return dir_->filePath("data/unfinished-game"); }
@@ -266,6 +268,55 @@ void ResumeTest::failedSaveIsTriedAgainAfterTheNextEvent() {
     w->action(Ctl::oprg)->trigger();
     QVERIFY(answers.allAnswered());
     QCOMPARE(contents(file()).toStdString(), kept(*w));
+}
+
+// The trainer, switched on and off again before the break, is help given in
+// the game: the game taken up after it ends in the hinted figures, and one
+// without help in the plain ones.
+void ResumeTest::helpBeforeTheBreakCountsAtTheEnd() {
+    for (const bool helped : {false, true}) {
+        QFile::remove(kvint::ui::StatisticsStore::defaultFile());
+        const auto first = open();
+        QVERIFY(first && playIntoATurn(*first));
+        if (helped) {
+            first->trainerItem()->trigger();
+            first->trainerItem()->trigger(); // no coach at work for the rest of it
+        }
+        QCOMPARE(contents(file()).startsWith("kvint window\t1\thints\t1\n"), helped);
+        QVERIFY(first->close()); // the run ends here
+
+        std::unique_ptr<Form1> second;
+        {
+            // Its own scope: a queue left polling would take the boxes of the end.
+            ModalAnswers resume;
+            resume.press(QMessageBox::Yes);
+            second = open(resume);
+        }
+        QVERIFY(second);
+        QCOMPARE(second->playedWithHints(), helped);
+        click(*second, Ctl::Command1); // throws the marked die
+        for (std::size_t k = 1; k < kvint::kCategories; ++k) {
+            second->game().state().mayscore(k) = 1;
+        }
+        ModalAnswers end;
+        end.type("kvint");
+        end.press(QMessageBox::Ok); // the end of the game, told at the computer's turn
+        click(*second, Ctl::Command2);
+        QVERIFY(end.allAnswered());
+        QCOMPARE(end.unexpected, 0);
+        QCOMPARE(second->game().phase(), kvint::Phase::over);
+
+        const auto figures =
+            kvint::ui::StatisticsStore(kvint::ui::StatisticsStore::defaultFile()).figures();
+        int plain = 0;
+        int hinted = 0;
+        for (std::size_t o = 0; o < kvint::ui::kOpponents; ++o) {
+            plain += figures[static_cast<kvint::ui::Opponent>(o)].played;
+            hinted += figures.helped(static_cast<kvint::ui::Opponent>(o)).played;
+        }
+        QCOMPARE(hinted, helped ? 1 : 0);
+        QCOMPARE(plain, helped ? 0 : 1);
+    }
 }
 
 QTEST_MAIN(ResumeTest)
