@@ -68,7 +68,7 @@ float Race::winChance(const Sides& s) const {
     if (!s.againstComputer || !s.mineIsLeft) {
         return model;
     }
-    return correction_.chance(s.level, RaceCorrection::features(s.level, s.mine, s.theirs, model));
+    return correction_.chance(s.level, s.mine, s.theirs, model);
 }
 
 float Race::modelChance(const Sides& s) const {

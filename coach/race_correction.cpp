@@ -69,8 +69,13 @@ RaceCorrection::Features RaceCorrection::features(u8 level, const Column& mine,
     return f;
 }
 
-float RaceCorrection::chance(u8 level, const Features& f) const {
+float RaceCorrection::chance(u8 level, const Column& mine, const Column& theirs,
+                             float model) const {
     const Weights& w = byLevel_[std::min<std::size_t>(level, byLevel_.size() - 1)];
+    if (w == plain()) {
+        return model;
+    }
+    const Features f = features(level, mine, theirs, model);
     float z = 0.0F;
     for (std::size_t i = 0; i < kFeatures; ++i) {
         z += w[i] * f[i];

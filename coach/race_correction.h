@@ -32,7 +32,10 @@ class RaceCorrection {
     // The position once the person's turn has ended, the computer to move;
     // `model` is the race model's chance for it.
     static Features features(u8 level, const Column& mine, const Column& theirs, float model);
-    [[nodiscard]] float chance(u8 level, const Features& f) const;
+    // The corrected chance; the plain curve gives back `model` itself, even
+    // where the features cut it off near 0 and 1.
+    [[nodiscard]] float chance(u8 level, const Column& mine, const Column& theirs,
+                               float model) const;
 
   private:
     ByLevel byLevel_;
