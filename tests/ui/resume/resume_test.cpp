@@ -31,6 +31,17 @@ void click(Form1& w, Ctl c) {
     QTest::mouseClick(w.widget(c), Qt::LeftButton);
 }
 
+// Writes the last free category of the person's column, which ends the game;
+// `answers` is to type its name and acknowledge the end.
+void writeTheLastEntry(Form1& w, ModalAnswers& answers) {
+    for (std::size_t k = 1; k < kvint::kCategories; ++k) {
+        w.game().state().mayscore(k) = 1;
+    }
+    answers.type("kvint");
+    answers.press(QMessageBox::Ok); // the end of the game, told at the computer's turn
+    click(w, Ctl::Command2);
+}
+
 std::string exported(Form1& w) {
     return kvint::exportGame(w.game());
 }
@@ -172,13 +183,8 @@ void ResumeTest::onlyTheWindowsCloseKeepsTheGame() {
         // The last entry of a column ends the game.
         const auto w = open();
         QVERIFY(w && enter(*w));
-        for (std::size_t k = 1; k < kvint::kCategories; ++k) {
-            w->game().state().mayscore(k) = 1;
-        }
         ModalAnswers answers;
-        answers.type("kvint");
-        answers.press(QMessageBox::Ok); // the end of the game, told at the computer's turn
-        click(*w, Ctl::Command2);
+        writeTheLastEntry(*w, answers);
         QVERIFY(answers.allAnswered());
         QCOMPARE(w->game().phase(), kvint::Phase::over);
         QVERIFY(!QFile::exists(file()));
@@ -295,13 +301,8 @@ void ResumeTest::helpBeforeTheBreakCountsAtTheEnd() {
         QVERIFY(second);
         QCOMPARE(second->playedWithHints(), helped);
         click(*second, Ctl::Command1); // throws the marked die
-        for (std::size_t k = 1; k < kvint::kCategories; ++k) {
-            second->game().state().mayscore(k) = 1;
-        }
         ModalAnswers end;
-        end.type("kvint");
-        end.press(QMessageBox::Ok); // the end of the game, told at the computer's turn
-        click(*second, Ctl::Command2);
+        writeTheLastEntry(*second, end);
         QVERIFY(end.allAnswered());
         QCOMPARE(end.unexpected, 0);
         QCOMPARE(second->game().phase(), kvint::Phase::over);
