@@ -7,7 +7,7 @@
 # over the same queries under /usr/bin/time: its queries per second and its
 # peak memory. The budgets are: an answer in 2 ms at the median and 20 ms at
 # the 99th percentile, the coach built in 2 s, 64 MB of memory.
-#   scripts/bench-coach.sh          configures and builds build-bench-coach/ (Release)
+#   scripts/bench-coach.sh          configures and builds build-release/ (its preset)
 #   scripts/bench-coach.sh BUILD    takes a configured Release build folder
 #   KVINT_BENCH_POSITIONS=N         positions to ask about (default 20000)
 #   KVINT_BENCH_SEED=S              the positions' seed (default 1)
@@ -16,18 +16,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 count=${KVINT_BENCH_POSITIONS:-20000}
 seed=${KVINT_BENCH_SEED:-1}
 
-if (($# == 0)); then
-    build=$root/build-bench-coach
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DKVINT_BUILD_UI=OFF -DKVINT_BUILD_TESTS=OFF -DKVINT_SANITIZE=OFF -DKVINT_FUZZ=OFF \
-        -DKVINT_WERROR=OFF >/dev/null
-else
-    build=$(cd "$1" && pwd)
-fi
-type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")
-if [[ $type != Release ]]; then
-    echo "bench-coach: $build is a '$type' build; the numbers are for Release" >&2
-fi
+source "$root/scripts/release-build.sh"
+release_build bench-coach "${1:-}"
 cmake --build "$build" -j "$(nproc)" --target kvint-coach coach-positions coach-timing >/dev/null
 if [[ ! -x /usr/bin/time ]]; then
     echo "bench-coach: /usr/bin/time not found (package time)" >&2

@@ -4,7 +4,7 @@
 # offscreen platform, run in interleaved pairs (the order swapping from pair
 # to pair). Prints the CPU time (user + system) of each, and as its last line
 # "start cpu ratio R": the median over the pairs of game / bare.
-#   scripts/bench-start.sh          configures and builds build-bench/ (Release)
+#   scripts/bench-start.sh          configures and builds build-release/ (its preset)
 #   scripts/bench-start.sh BUILD    takes a configured Release build folder
 #   KVINT_BENCH_PAIRS=N             pairs to run (default 21, at least 15)
 # Settings, statistics and caches go to a temporary folder, never the user's.
@@ -16,18 +16,8 @@ if ((pairs < 15)); then
     exit 2
 fi
 
-if (($# == 0)); then
-    build=$root/build-bench
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DKVINT_BUILD_UI=ON -DKVINT_BUILD_TESTS=OFF -DKVINT_SANITIZE=OFF -DKVINT_FUZZ=OFF \
-        -DKVINT_WERROR=OFF >/dev/null
-else
-    build=$(cd "$1" && pwd)
-fi
-type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")
-if [[ $type != Release ]]; then
-    echo "bench-start: $build is a '$type' build; the numbers are for Release" >&2
-fi
+source "$root/scripts/release-build.sh"
+release_build bench-start "${1:-}"
 cmake --build "$build" -j "$(nproc)" --target kvint kvint-bench-bare kvint-cpu-time >/dev/null
 
 work=$(mktemp -d)

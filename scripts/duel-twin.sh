@@ -6,7 +6,7 @@
 # then kvint-coach's own `--duel L --games N --seed S` with its score, and how
 # far apart the two scores are in standard errors of their difference.
 # A drawn game counts half. Run the levels one after another: each takes minutes.
-#   scripts/duel-twin.sh LEVEL GAMES SEED          configures and builds build-twin/ (Release)
+#   scripts/duel-twin.sh LEVEL GAMES SEED          configures and builds build-release/ (its preset)
 #   scripts/duel-twin.sh LEVEL GAMES SEED BUILD    takes a configured Release build folder
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,18 +15,8 @@ if (($# < 3)); then
     exit 2
 fi
 level=$1 games=$2 seed=$3
-if (($# < 4)); then
-    build=$root/build-twin
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DKVINT_BUILD_UI=OFF -DKVINT_BUILD_TESTS=OFF -DKVINT_SANITIZE=OFF -DKVINT_FUZZ=OFF \
-        -DKVINT_WERROR=OFF >/dev/null
-else
-    build=$(cd "$4" && pwd)
-fi
-type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")
-if [[ $type != Release ]]; then
-    echo "duel-twin: $build is a '$type' build; the duel is slow there" >&2
-fi
+source "$root/scripts/release-build.sh"
+release_build duel-twin "${4:-}"
 cmake --build "$build" -j 2 --target kvint-coach >/dev/null
 
 twin=$(python3 "$root/tools/twin/duel.py" "$build/kvint-coach" "$level" "$games" "$seed")

@@ -6,7 +6,7 @@
 # its dice, the dice on view and the sounds. Prints
 # "agreement: N scenarios, M differ" and the first differences; exit 1 when
 # any differ, 77 when there is no python3.
-#   scripts/twin-agreement.sh N          configures and builds build-twin/ (Release)
+#   scripts/twin-agreement.sh N          configures and builds build-release/ (its preset)
 #   scripts/twin-agreement.sh N BUILD    takes a build folder holding kvint-script
 #   KVINT_TWIN_SEED=S                    the scenarios' seed (default 1)
 set -euo pipefail
@@ -19,11 +19,10 @@ if ! command -v python3 >/dev/null; then
     echo "twin-agreement: no python3" >&2
     exit 77
 fi
+# Any build agrees or not alike: a given one is taken as it is.
 if (($# < 2)); then
-    build=$root/build-twin
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DKVINT_BUILD_UI=OFF -DKVINT_BUILD_TESTS=OFF -DKVINT_SANITIZE=OFF -DKVINT_FUZZ=OFF \
-        -DKVINT_WERROR=OFF >/dev/null
+    source "$root/scripts/release-build.sh"
+    release_build twin-agreement
     cmake --build "$build" -j 2 --target kvint-script >/dev/null
 else
     build=$(cd "$2" && pwd)
