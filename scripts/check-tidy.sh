@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs clang-tidy with the repository's .clang-tidy over every folder it names
-# (game/, computer/, coach/, ui/, tools/) and fails on any finding. Needs a configured
-# build folder for its compile_commands.json (default build/, or the folder
-# given as argument).
+# (game/, computer/, coach/, ui/, tools/) and fails on any finding. Needs a
+# configured build folder for its compile_commands.json (default build/, or
+# the folder given as argument).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}

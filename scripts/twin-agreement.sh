@@ -19,7 +19,8 @@ if ! command -v python3 >/dev/null; then
     echo "twin-agreement: no python3" >&2
     exit 77
 fi
-# Any build agrees or not alike: a given one is taken as it is.
+# Agreement is the same in any build, so a given folder is taken as it is,
+# Release or not.
 if (($# < 2)); then
     source "$root/scripts/release-build.sh"
     release_build twin-agreement
