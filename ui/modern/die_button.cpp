@@ -2,6 +2,7 @@
 
 #include "game/messages.h"
 #include "ui/common/qstring_conv.h"
+#include "ui/modern/colour_mix.h"
 
 #include <QEvent>
 #include <QPaintEngine>
@@ -13,10 +14,10 @@
 namespace kvint::ui {
 namespace {
 
-// A marked die floats this share of its side above its place, dimmed.
-constexpr double kLift = 0.08;
+// A marked die floats above its place, dimmed.
 constexpr double kMarkedOpacity = 0.45;
 constexpr double kAwayOpacity = 0.18;
+constexpr double kEdgeShare = 0.45;   // of the text colour in a die's edge
 constexpr double kTumbleTurn = 200.0; // degrees still to turn when a tumble starts
 
 // The pixel ratio of what is painted on: a widget's screen, or an image the
@@ -91,9 +92,15 @@ void DieButton::describe(Language lang) {
     }
 }
 
+// The edge stands apart from the die and from the ground round it, light
+// or dark.
+QColor DieButton::edgeColour() const {
+    return mix(palette().color(QPalette::Base), palette().color(QPalette::Text), kEdgeShare);
+}
+
 DieColours DieButton::colours() const {
     const QPalette& p = palette();
-    return {p.color(QPalette::Base), p.color(QPalette::Text), p.color(QPalette::Mid),
+    return {p.color(QPalette::Base), p.color(QPalette::Text), edgeColour(),
             p.color(QPalette::Highlight)};
 }
 
@@ -124,8 +131,8 @@ void DieButton::paintEvent(QPaintEvent* /*event*/) {
     }
     QPointF at = square.topLeft();
     if (look_.place == DieLook::Place::marked) {
-        drawEmptyPlace(painter, square, palette().color(QPalette::Mid));
-        at.ry() -= square.height() * kLift;
+        drawEmptyPlace(painter, square, edgeColour());
+        at = liftedSquare(square).topLeft();
         painter.setOpacity(kMarkedOpacity);
     } else if (look_.place == DieLook::Place::away) {
         painter.setOpacity(kAwayOpacity);

@@ -36,6 +36,7 @@ class DieButton final : public QAbstractButton {
 
   private:
     void describe(Language lang);
+    [[nodiscard]] QColor edgeColour() const;
     [[nodiscard]] DieColours colours() const;
     [[nodiscard]] const QPixmap& pixmap(int side, qreal pixelRatio);
 

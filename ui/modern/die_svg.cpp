@@ -17,6 +17,7 @@ constexpr double kPipRadius = 9.5;
 constexpr std::array kPipLines = {27.0, 50.0, 73.0};
 // Room round the die: the hint's outline and the lift of a marked die.
 constexpr double kMargin = 0.12;
+constexpr double kLift = 0.1;
 
 constexpr std::array<PipPlace, 1> kOne = {{{1, 1}}};
 constexpr std::array<PipPlace, 2> kTwo = {{{0, 0}, {2, 2}}};
@@ -57,6 +58,10 @@ std::span<const PipPlace> pipsOf(int face) {
 QRectF dieSquare(QSizeF box) {
     const double side = std::min(box.width(), box.height()) * (1.0 - 2 * kMargin);
     return {(box.width() - side) / 2, (box.height() - side) / 2, side, side};
+}
+
+QRectF liftedSquare(const QRectF& square) {
+    return square.translated(0, -square.height() * kLift);
 }
 
 QPointF pipCentre(const QRectF& square, PipPlace place) {

@@ -36,6 +36,9 @@ struct PipPlace {
 // for the outline and the lift of a marked die.
 [[nodiscard]] QRectF dieSquare(QSizeF box);
 
+// Where a marked die floats: above its square, by a tenth of its side.
+[[nodiscard]] QRectF liftedSquare(const QRectF& square);
+
 // The centre of a pip place on a die drawn in the square.
 [[nodiscard]] QPointF pipCentre(const QRectF& square, PipPlace place);
 

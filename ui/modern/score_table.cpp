@@ -2,6 +2,7 @@
 
 #include "game/messages.h"
 #include "ui/common/qstring_conv.h"
+#include "ui/modern/colour_mix.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -25,13 +26,6 @@ constexpr int kColumns = 3; // the categories, then one per side
 constexpr double kMoveTint = 0.12;
 constexpr double kHintTint = 0.38;
 constexpr double kWrittenTint = 0.14;
-
-QColor mix(const QColor& a, const QColor& b, double share) {
-    const auto blend = [share](double x, double y) { return x + (y - x) * share; };
-    return QColor::fromRgbF(static_cast<float>(blend(a.redF(), b.redF())),
-                            static_cast<float>(blend(a.greenF(), b.greenF())),
-                            static_cast<float>(blend(a.blueF(), b.blueF())));
-}
 
 constexpr int columnOf(std::size_t side) {
     return static_cast<int>(side) + 1;
@@ -110,7 +104,7 @@ void ScoreTable::setZoom(int percent) {
 // or a three-digit total; every row as high as its font asks.
 QSize ScoreTable::sizeHint() const {
     const QHeaderView& header = *table_->horizontalHeader();
-    const int points = table_->fontMetrics().horizontalAdvance(QStringLiteral("0000"));
+    const int points = table_->fontMetrics().horizontalAdvance(QStringLiteral("000000"));
     int width = 2 * table_->frameWidth() + table_->columnWidth(0);
     for (int c = 1; c < kColumns; ++c) {
         width += std::max(points, header.sectionSizeHint(c));

@@ -10,8 +10,7 @@ namespace {
 // The header of a column is its name label; before the first game, while
 // that is empty, the side is named as a screen reader names it.
 QString sideName(const Game& game, bool left) {
-    const QString caption =
-        toQString(game.controls()[left ? Ctl::Label8 : Ctl::Label32].text).trimmed();
+    QString caption = toQString(game.controls()[left ? Ctl::Label8 : Ctl::Label32].text).trimmed();
     if (!caption.isEmpty()) {
         return caption;
     }

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 
 using kvint::ui::DiceModel;
 using kvint::ui::DiceView;
@@ -174,9 +175,19 @@ void ModernTest::diceShowTheirPipsAtEveryPixelRatio() {
     view.setModel(marked);
     QCOMPARE(third.text(QAccessible::Name), QString("Кубик 3: отмечен для переброса"));
     QCOMPARE(third.text(QAccessible::Description), QString("Подсказка: перебросить этот кубик"));
+    // Lifted and dimmed, the marked die still shows the face it had: grey
+    // pips where a 3 has them, none elsewhere.
     const QImage image = grab(view, 1.0);
-    const QPoint middle = dice.at(2)->geometry().center();
-    QVERIFY(image.pixelColor(middle).lightness() < 240); // its old face, dimmed
+    const QAbstractButton& die = *dice.at(2);
+    const QRectF lifted =
+        kvint::ui::liftedSquare(kvint::ui::dieSquare(die.size()).translated(die.pos()));
+    for (const auto& [column, row, pip] : {std::tuple{0, 0, true}, std::tuple{1, 1, true},
+                                           std::tuple{2, 0, false}, std::tuple{0, 1, false}}) {
+        const QPoint at = kvint::ui::pipCentre(lifted, {column, row}).toPoint();
+        const int lightness = image.pixelColor(at).lightness();
+        QVERIFY2(pip ? lightness > 60 && lightness < 200 : lightness > 200,
+                 qPrintable(QString::number(lightness)));
+    }
 
     QSignalSpy clicks(&view, &DiceView::dieClicked);
     QTest::mouseClick(dice.at(2), Qt::LeftButton);
@@ -267,6 +278,13 @@ void ModernTest::onlyFreeCellsOfTheSideToMoveReportClicks() {
     QCOMPARE(clicks.size(), 1);
     QCOMPARE(clicks.at(0).at(0).value<std::size_t>(), std::size_t{2});
     QCOMPARE(cell(table, 1, 1).toolTip(), QString("2: запишется 6"));
+
+    // The owner's zoom scales the table's font and the room it asks for.
+    const QSize at100 = table.sizeHint();
+    const qreal points = table.table().font().pointSizeF();
+    table.setZoom(200);
+    QCOMPARE(table.table().font().pointSizeF(), 2 * points);
+    QVERIFY(table.sizeHint().height() > at100.height() * 3 / 2);
 }
 
 QTEST_MAIN(ModernTest)
