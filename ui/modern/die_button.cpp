@@ -47,14 +47,20 @@ DieButton::DieButton(std::size_t number, QWidget* parent)
     : QAbstractButton(parent), number_(number) {
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    describe(Language::ru);
+    setEnabled(false); // off the table until the first model
+    describe();
 }
 
+// Every sync hands the dice their looks; only a change draws the die anew.
 void DieButton::setLook(const DieLook& look, int face, Language lang) {
+    if (look == look_ && face == face_ && lang == lang_) {
+        return;
+    }
     look_ = look;
     face_ = face;
+    lang_ = lang;
     setEnabled(look.place != DieLook::Place::away);
-    describe(lang);
+    describe();
     svg_.clear();
     update();
 }
@@ -69,21 +75,21 @@ QSize DieButton::sizeHint() const {
     return {side, side};
 }
 
-void DieButton::describe(Language lang) {
+void DieButton::describe() {
     const std::string n = std::to_string(number_);
     QString name;
     switch (look_.place) {
     case DieLook::Place::shown:
-        name = textOf(lang, Msg::spokenDie, {n, std::to_string(look_.face)});
+        name = textOf(lang_, Msg::spokenDie, {n, std::to_string(look_.face)});
         break;
     case DieLook::Place::marked:
-        name = textOf(lang, Msg::spokenDieMarked, {n});
+        name = textOf(lang_, Msg::spokenDieMarked, {n});
         break;
     case DieLook::Place::away:
-        name = textOf(lang, Msg::spokenDieAway, {n});
+        name = textOf(lang_, Msg::spokenDieAway, {n});
         break;
     }
-    const QString description = look_.hinted ? textOf(lang, Msg::spokenDieHinted) : QString();
+    const QString description = look_.hinted ? textOf(lang_, Msg::spokenDieHinted) : QString();
     if (accessibleName() != name) {
         setAccessibleName(name);
     }

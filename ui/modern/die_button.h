@@ -35,7 +35,7 @@ class DieButton final : public QAbstractButton {
     void changeEvent(QEvent* event) override;
 
   private:
-    void describe(Language lang);
+    void describe();
     [[nodiscard]] QColor edgeColour() const;
     [[nodiscard]] DieColours colours() const;
     [[nodiscard]] const QPixmap& pixmap(int side, qreal pixelRatio);
@@ -43,6 +43,7 @@ class DieButton final : public QAbstractButton {
     std::size_t number_;
     DieLook look_;
     int face_ = 0;
+    Language lang_ = Language::ru;
     double tumble_ = 1.0;
     QByteArray svg_;
     QPixmap pixmap_;

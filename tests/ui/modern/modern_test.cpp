@@ -1,6 +1,7 @@
 // The modern view's widgets: dice drawn with their pips at any pixel ratio,
 // the score table's totals and free cells, and the clicks both report.
 #include "modal_answers.h"
+#include "ui/modern/dice_model.h"
 #include "ui/modern/dice_view.h"
 #include "ui/modern/die_svg.h"
 #include "ui/modern/score_table.h"
@@ -199,6 +200,20 @@ void ModernTest::diceShowTheirPipsAtEveryPixelRatio() {
     QCOMPARE(view.model(), marked); // a click changes nothing itself
 
     checkTumble(view);
+
+    // From the game: the faces on view and the roll; a marked die's new
+    // face stays hidden.
+    QTemporaryDir assets;
+    kvint::ui::Form1 w(assets.path());
+    kvint::test::ModalAnswers answers;
+    answers.type("Вася");
+    QTest::mouseClick(w.widget(kvint::Ctl::Command7), Qt::LeftButton);
+    QTest::mouseClick(w.widget(kvint::Ctl::Text2), Qt::LeftButton);
+    const DiceModel fromGame = kvint::ui::diceModel(w.game());
+    QCOMPARE(fromGame.roll, 1);
+    QCOMPARE(fromGame.dice.at(1), (DieLook{DieLook::Place::marked, 0, false}));
+    QCOMPARE(fromGame.dice.at(0).place, DieLook::Place::shown);
+    QCOMPARE(fromGame.dice.at(0).face, int{w.game().state().kubik(1)});
 }
 
 void ModernTest::tableTotalsFollowTheColumnsAndZeroStaysFree() {
