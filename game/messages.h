@@ -144,9 +144,25 @@ enum class Msg : unsigned char {
     trainerNote,
     hintedRow,
     spokenDieHinted,
+    // The modern view's dice and score table.
+    rollOfThree,
+    categoryColumn,
+    totalRow,
+    spokenTotal,
+    meaningOnes,
+    meaningTwos,
+    meaningThrees,
+    meaningFours,
+    meaningFives,
+    meaningSixes,
+    meaningTwoTriples,
+    meaningThreePairs,
+    meaningStrit,
+    meaningCare,
+    meaningKvint,
 };
 
-inline constexpr std::size_t kMsgCount = static_cast<std::size_t>(Msg::spokenDieHinted) + 1;
+inline constexpr std::size_t kMsgCount = static_cast<std::size_t>(Msg::meaningKvint) + 1;
 
 // The text of id in lang, placeholders unfilled.
 std::string_view messageText(Language lang, Msg id);
