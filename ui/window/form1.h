@@ -137,6 +137,8 @@ class Form1 final : public QMainWindow, public PlatformHost {
     StoredSettings stored_;
     Settings settings_;
     QTimer soundLoad_; // fires once, after the first paint
+    // The step a first start takes on the screen the window opened on.
+    int firstZoom_ = kZoomSteps.front();
     // Where the main window stood before the rules window took its place.
     std::optional<QPoint> placeBeforeRules_;
 
