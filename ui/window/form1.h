@@ -139,8 +139,9 @@ class Form1 final : public QMainWindow, public PlatformHost {
     QTimer soundLoad_; // fires once, after the first paint
     // The step a first start takes on the screen the window opened on.
     int firstZoom_ = kZoomSteps.front();
-    // Where the main window stood before the rules window took its place.
-    std::optional<QPoint> placeBeforeRules_;
+    // Where the main window stood before the rules window took its place, as
+    // QWidget::saveGeometry gives it.
+    QByteArray placeBeforeRules_;
 
     // Runs an event's handler; the outermost one then keeps the game.
     void handle(const std::function<void()>& handler);

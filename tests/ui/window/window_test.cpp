@@ -359,6 +359,8 @@ void WindowTest::rulesWindowTakesTheMainWindowsPlace() {
     rules.close();
 
     Form1 w(assets_->path());
+    w.move(60, 50);
+    const QRect place = w.frameGeometry();
     QVERIFY(activate(w));
     QTest::keyClick(&w, Qt::Key_F1);
     kvint::ui::Form2* form2 = w.rulesWindow();
@@ -370,14 +372,26 @@ void WindowTest::rulesWindowTakesTheMainWindowsPlace() {
     QCOMPARE(form2->textBox().toPlainText(), QString("Первая\nВторая\n"));
     QCOMPARE(form2->closeButton().text(), QString("Закрыть"));
 
+    form2->move(300, 200); // where the rules window goes is no matter for the main one
     QTest::mouseClick(&form2->closeButton(), Qt::LeftButton);
     QVERIFY(!form2->isVisible());
     QVERIFY(w.isVisible());
+    QCOMPARE(w.frameGeometry(), place);
 
     w.action(Ctl::pravila)->trigger();
     QCOMPARE(w.rulesWindow(), form2); // hidden, never made anew
     QVERIFY(form2->isVisible());
     QCOMPARE(form2->textBox().toPlainText(), QString("Первая\nВторая\n"));
+    // Esc closes it as "Закрыть" does, through the game.
+    QVERIFY(activate(*form2));
+    QTest::keyClick(&form2->textBox(), Qt::Key_Escape);
+    QVERIFY(!form2->isVisible());
+    QVERIFY(!w.game().controls()[Ctl::Form2].visible);
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.frameGeometry(), place);
+
+    w.action(Ctl::pravila)->trigger();
+    QVERIFY(form2->isVisible());
 
     QVERIFY(!form2->close());     // the close request is refused...
     QVERIFY(!form2->isVisible()); // ...and the game hides the window itself
