@@ -88,6 +88,8 @@ class Form1 final : public QMainWindow, public PlatformHost {
     void buildControls();
     void buildMenus();
     void buildViewMenu();
+    void buildVersionItem();
+    void showVersion();
     void restoreSettings();
     void rememberSettings();
     void chooseZoom(int percent);
