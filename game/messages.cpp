@@ -169,10 +169,10 @@ constexpr std::array<Entry, kMsgCount> kCatalogue = {{
     {Msg::versionText,
      "kvint {0}\n\nИгра в кости на шести кубиках для двоих на одной таблице очков.\n\n"
      "Лицензия: GNU GPL версии 3 или более поздней ({1}).\n\n"
-     "Замечания и пожелания присылайте на {2}",
+     "Замечания и пожелания присылайте на страницу проекта:\n{2}",
      "kvint {0}\n\nA dice game with six dice for two on one score sheet.\n\n"
      "Licence: the GNU GPL, version 3 or any later version ({1}).\n\n"
-     "Please send remarks and wishes to {2}"},
+     "Please send remarks and wishes to the project's page:\n{2}"},
 
     {Msg::spokenYou, "Вы", "You"},
     {Msg::spokenComputer, "Компьютер", "Computer"},

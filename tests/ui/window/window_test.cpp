@@ -1,4 +1,5 @@
 #include "modal_answers.h"
+#include "ui/common/app_info.h"
 #include "ui/common/settings.h"
 #include "ui/window/form1.h"
 
@@ -7,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -174,6 +176,20 @@ void WindowTest::opensInTheStartState() {
     QCOMPARE(w.action(Ctl::hod)->shortcut(), QKeySequence(Qt::Key_F6));
     QVERIFY(w.action(Ctl::oprg)->shortcut().isEmpty());
     QVERIFY(w.rulesWindow() == nullptr); // made on first use only
+
+    // Beside the game's notice, the window's own: version, licence, address.
+    QAction* version = w.action(Ctl::pomosch)->menu()->actions().back();
+    QCOMPARE(version->text(), QString("О программе kvint"));
+    kvint::test::ModalAnswers answers;
+    answers.then([](QWidget& box) {
+        const QString text = dynamic_cast<QMessageBox&>(box).text();
+        QVERIFY(text.contains("kvint " + kvint::ui::kAppVersion));
+        QVERIFY(text.contains("GPL-3.0-or-later"));
+        QVERIFY(text.contains("<a href=\"https://github.com/kvint/kvint\">"));
+        box.close();
+    });
+    version->trigger();
+    QVERIFY(answers.allAnswered());
 }
 
 void WindowTest::everyControlFollowsTheModel() {
