@@ -105,7 +105,7 @@ StatisticsDialog::StatisticsDialog(StatisticsStore& store, QWidget* parent, Lang
     layout_.addWidget(&buttons_);
     showNotice();
     if (parent != nullptr) {
-        setFont(parent->font()); // a window of its own: it inherits no zoom
+        takeFont(parent->font()); // a window of its own: it inherits no zoom
     }
     fitScreen();
 }
@@ -113,16 +113,36 @@ StatisticsDialog::StatisticsDialog(StatisticsStore& store, QWidget* parent, Lang
 // Every column and row on view at once: the window's font where the table
 // fits the screen at it, else a smaller one.
 void StatisticsDialog::fitScreen() {
+    // The table takes the size of its content, so it never scrolls; a scroll
+    // bar it had before it knew that would still count in its size.
     table_.setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    table_.resizeColumnsToContents();
+    table_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fitTable();
     const QSize room = screen()->availableGeometry().size() - QSize(kFrameRoom, kFrameRoom);
     for (int tries = 0; tries < kShrinkTries && !fits(sizeHint(), room); ++tries) {
         const QSize wanted = sizeHint();
-        setFont(shrunk(font(), std::min(1.0 * room.width() / wanted.width(),
-                                        1.0 * room.height() / wanted.height())));
-        table_.resizeColumnsToContents();
+        takeFont(shrunk(font(), std::min(1.0 * room.width() / wanted.width(),
+                                         1.0 * room.height() / wanted.height())));
+        fitTable();
     }
-    resize(sizeHint().boundedTo(room));
+    // As tall as the wrapped texts need at that width, so the table keeps no
+    // empty band.
+    const int width = std::min(sizeHint().width(), room.width());
+    resize(width, std::min(heightForWidth(width), room.height()));
+}
+
+// The table's headers miss the first font set on the dialog above them (Qt
+// 6.4 hands it on to the table but not to them), so they are given it too.
+void StatisticsDialog::takeFont(const QFont& font) {
+    setFont(font);
+    table_.horizontalHeader()->setFont(font);
+    table_.verticalHeader()->setFont(font);
+}
+
+void StatisticsDialog::fitTable() {
+    table_.resizeColumnsToContents();
+    table_.resizeRowsToContents();
 }
 
 void StatisticsDialog::fill() {

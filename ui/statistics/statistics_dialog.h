@@ -25,6 +25,8 @@ class StatisticsDialog : public QDialog {
   private:
     void fill();
     void fitScreen();
+    void fitTable();
+    void takeFont(const QFont& font);
     void askToClear();
     void showNotice();
 

@@ -277,6 +277,7 @@ class StatisticsTest : public QObject {
                 const QTableWidget& table = dialog.table();
                 QVERIFY(table.viewport()->width() >= table.horizontalHeader()->length());
                 QVERIFY(table.viewport()->height() >= table.verticalHeader()->length());
+                QCOMPARE(table.horizontalHeader()->font(), w.font());
                 const QSize screen = w.screen()->availableGeometry().size();
                 QVERIFY(w.frameGeometry().width() <= screen.width());
                 QVERIFY(w.frameGeometry().height() <= screen.height());
