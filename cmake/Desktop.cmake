@@ -1,11 +1,15 @@
 # What a desktop needs besides the program: the version and the app id in the
 # binary, the icon drawn from one SVG at every hicolor size, and the desktop
 # entry, metainfo and man pages stamped with the id, version and release date.
-# The app id is written here only.
+# The app id, the licence and the project's address are written here only;
+# the window's own About box shows the last two as the metainfo does.
 set(KVINT_APP_ID io.github.kvint.Kvint)
+set(KVINT_LICENCE GPL-3.0-or-later)
+set(KVINT_HOMEPAGE https://github.com/kvint/kvint)
 set(KVINT_RELEASE_DATE 2026-12-07)
-target_compile_definitions(kvint_ui_app PUBLIC KVINT_VERSION="${PROJECT_VERSION}"
-  KVINT_APP_ID="${KVINT_APP_ID}")
+target_compile_definitions(kvint_ui_common PUBLIC KVINT_VERSION="${PROJECT_VERSION}"
+  KVINT_APP_ID="${KVINT_APP_ID}" KVINT_LICENCE="${KVINT_LICENCE}"
+  KVINT_HOMEPAGE="${KVINT_HOMEPAGE}")
 
 find_package(Qt6 REQUIRED COMPONENTS Svg)
 add_executable(make-icons tools/make-icons.cpp)

@@ -165,6 +165,14 @@ constexpr std::array<Entry, kMsgCount> kCatalogue = {{
      "The settings file cannot be read, so the defaults are used. The old file was kept as {0}."},
     {Msg::settingsLeft, "Файл настроек {0} не читается, поэтому в этот раз настройки не запоминаются.",
      "The settings file {0} cannot be read, so the settings are not remembered this time."},
+    {Msg::versionItem, "О программе kvint", "Version and Licence"},
+    {Msg::versionText,
+     "kvint {0}\n\nИгра в кости на шести кубиках для двоих на одной таблице очков.\n\n"
+     "Лицензия: GNU GPL версии 3 или более поздней ({1}).\n\n"
+     "Замечания и пожелания присылайте на страницу проекта:\n{2}",
+     "kvint {0}\n\nA dice game with six dice for two on one score sheet.\n\n"
+     "Licence: the GNU GPL, version 3 or any later version ({1}).\n\n"
+     "Please send remarks and wishes to the project's page:\n{2}"},
 
     {Msg::spokenYou, "Вы", "You"},
     {Msg::spokenComputer, "Компьютер", "Computer"},

@@ -115,6 +115,8 @@ enum class Msg : unsigned char {
     gameNotCounted,
     settingsKept,
     settingsLeft,
+    versionItem,
+    versionText,
     // What a screen reader says.
     spokenYou,
     spokenComputer,

@@ -1,6 +1,6 @@
 #include "ui/app/app_icon.h"
 
-#include "ui/app/app_info.h"
+#include "ui/common/app_info.h"
 
 #include <QIconEngine>
 #include <QPainter>

@@ -1,8 +1,8 @@
 #include "ui/app/command_line.h"
 
 #include "game/languages.h"
-#include "ui/app/app_info.h"
 #include "ui/app/asset_dirs.h"
+#include "ui/common/app_info.h"
 #include "ui/common/qstring_conv.h"
 #include "ui/sound/sound_module.h"
 

@@ -1,8 +1,8 @@
 #include "ui/app/app_icon.h"
-#include "ui/app/app_info.h"
 #include "ui/app/asset_dirs.h"
 #include "ui/app/command_line.h"
 #include "ui/app/language.h"
+#include "ui/common/app_info.h"
 #include "ui/window/first_paint.h"
 #include "ui/window/form1.h"
 

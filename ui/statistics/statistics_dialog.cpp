@@ -7,7 +7,9 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -34,6 +36,25 @@ QStringList rowNames(Language lang) {
         out << textOf(lang, Msg::hintedRow, {messageText(lang, name)});
     }
     return out;
+}
+
+// Room the window system's frame takes around the dialog.
+constexpr int kFrameRoom = 64;
+// Each try shrinks the font to the share of the room the table wanted, which
+// the rounding of the text may miss by a little.
+constexpr int kShrinkTries = 4;
+
+bool fits(QSize size, QSize room) {
+    return size.width() <= room.width() && size.height() <= room.height();
+}
+
+QFont shrunk(QFont font, double share) {
+    if (font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * share)));
+    } else {
+        font.setPointSizeF(std::max(1.0, font.pointSizeF() * share));
+    }
+    return font;
 }
 
 const Tally& rowAt(const Statistics& figures, std::size_t row) {
@@ -72,6 +93,9 @@ StatisticsDialog::StatisticsDialog(StatisticsStore& store, QWidget* parent, Lang
     QPushButton* clear =
         buttons_.addButton(textOf(lang, Msg::clearButton), QDialogButtonBox::ResetRole);
     QPushButton* close = buttons_.addButton(textOf(lang, Msg::close), QDialogButtonBox::RejectRole);
+    // Enter closes the dialog; only a deliberate press clears the figures.
+    clear->setAutoDefault(false);
+    close->setDefault(true);
     connect(clear, &QPushButton::clicked, this, &StatisticsDialog::askToClear);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -80,7 +104,45 @@ StatisticsDialog::StatisticsDialog(StatisticsStore& store, QWidget* parent, Lang
     layout_.addWidget(&explanation_);
     layout_.addWidget(&buttons_);
     showNotice();
+    if (parent != nullptr) {
+        takeFont(parent->font()); // a window of its own: it inherits no zoom
+    }
+    fitScreen();
+}
+
+// Every column and row on view at once: the window's font where the table
+// fits the screen at it, else a smaller one.
+void StatisticsDialog::fitScreen() {
+    // The table takes the size of its content, so it never scrolls; a scroll
+    // bar it had before it knew that would still count in its size.
+    table_.setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fitTable();
+    const QSize room = screen()->availableGeometry().size() - QSize(kFrameRoom, kFrameRoom);
+    for (int tries = 0; tries < kShrinkTries && !fits(sizeHint(), room); ++tries) {
+        const QSize wanted = sizeHint();
+        takeFont(shrunk(font(), std::min(1.0 * room.width() / wanted.width(),
+                                         1.0 * room.height() / wanted.height())));
+        fitTable();
+    }
+    // As tall as the wrapped texts need at that width, so the table keeps no
+    // empty band.
+    const int width = std::min(sizeHint().width(), room.width());
+    resize(width, std::min(heightForWidth(width), room.height()));
+}
+
+// The table's headers miss the first font set on the dialog above them (Qt
+// 6.4 hands it on to the table but not to them), so they are given it too.
+void StatisticsDialog::takeFont(const QFont& font) {
+    setFont(font);
+    table_.horizontalHeader()->setFont(font);
+    table_.verticalHeader()->setFont(font);
+}
+
+void StatisticsDialog::fitTable() {
     table_.resizeColumnsToContents();
+    table_.resizeRowsToContents();
 }
 
 void StatisticsDialog::fill() {

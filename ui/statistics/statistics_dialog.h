@@ -12,7 +12,8 @@ namespace kvint::ui {
 
 // "Статистика": the table of finished games, a note when the file had to be
 // set aside or could not be written, and a button that clears the figures
-// after asking.
+// after asking. It takes its parent's font, so it grows with the window's
+// zoom, and opens with the whole table on view.
 class StatisticsDialog : public QDialog {
     Q_OBJECT
   public:
@@ -23,6 +24,9 @@ class StatisticsDialog : public QDialog {
 
   private:
     void fill();
+    void fitScreen();
+    void fitTable();
+    void takeFont(const QFont& font);
     void askToClear();
     void showNotice();
 

@@ -88,6 +88,8 @@ class Form1 final : public QMainWindow, public PlatformHost {
     void buildControls();
     void buildMenus();
     void buildViewMenu();
+    void buildVersionItem();
+    void showVersion();
     void restoreSettings();
     void rememberSettings();
     void chooseZoom(int percent);
@@ -137,8 +139,11 @@ class Form1 final : public QMainWindow, public PlatformHost {
     StoredSettings stored_;
     Settings settings_;
     QTimer soundLoad_; // fires once, after the first paint
-    // Where the main window stood before the rules window took its place.
-    std::optional<QPoint> placeBeforeRules_;
+    // The step a first start takes on the screen the window opened on.
+    int firstZoom_ = kZoomSteps.front();
+    // Where the main window stood before the rules window took its place, as
+    // QWidget::saveGeometry gives it.
+    QByteArray placeBeforeRules_;
 
     // Runs an event's handler; the outermost one then keeps the game.
     void handle(const std::function<void()>& handler);

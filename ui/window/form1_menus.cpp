@@ -17,7 +17,7 @@ QKeySequence functionKey(int number) {
 
 // The game's menus, as its table of menus has them; their captions and
 // visibility follow the model at every sync. Then the window adds its own
-// items to "Игра" and its own menu.
+// items to "Игра" and "Помощь" and its own menu.
 void Form1::buildMenus() {
     for (const MenuDesign& design : gameMenus()) {
         QMenu* menu = menuBar()->addMenu(QString());
@@ -32,6 +32,7 @@ void Form1::buildMenus() {
     }
     buildCoachItems();
     buildViewMenu();
+    buildVersionItem();
 }
 
 } // namespace kvint::ui

@@ -5,6 +5,7 @@
 #include "ui/zoom/window_place.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
@@ -16,7 +17,8 @@ namespace kvint::ui {
 // stands in the middle of the primary screen. The zoom is the largest step
 // up to the one remembered at which the window fits that screen; a first
 // start takes the largest step at which the window keeps to about half of
-// the screen's height.
+// the screen's height, and "Обычный размер" goes back to that step for the
+// screen the window opened on.
 void Form1::restoreSettings() {
     const int titleHeight = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
     QScreen* holding = screenForPlace(settings_.place, titleHeight);
@@ -24,8 +26,8 @@ void Form1::restoreSettings() {
     const QRect available = shownOn->availableGeometry();
     const QSize at100 =
         scaledSize(form1ClientSize(), 1.0) + QSize(0, menuBar()->sizeHint().height());
-    setZoom(settings_.zoom ? fittedStep(*settings_.zoom, at100, available.size())
-                           : firstStep(at100.height(), available.height()));
+    firstZoom_ = firstStep(at100.height(), available.height());
+    setZoom(settings_.zoom ? fittedStep(*settings_.zoom, at100, available.size()) : firstZoom_);
     if (holding != nullptr) {
         restoreGeometry(settings_.place);
     } else if (!settings_.place.isEmpty()) {
@@ -48,7 +50,11 @@ void Form1::rememberSettings() {
 void Form1::setZoom(int percent) {
     settings_.zoom = percent;
     const double factor = percent / 100.0;
-    setFont(scaledFont(formFont(), factor)); // the menus and the boxes follow
+    setFont(scaledFont(formFont(), factor)); // the menu bar and the boxes follow
+    // Drop-down menus are windows of their own, which inherit no font.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        menu->setFont(font());
+    }
     surface_->setPreferredFactor(factor);
     if (form2_) {
         form2_->setZoom(factor);
@@ -56,8 +62,12 @@ void Form1::setZoom(int percent) {
     if (isMaximized() || isFullScreen()) {
         return; // the stage fits itself into the room it has
     }
+    // The layout learns the menu bar's new height now rather than at its next
+    // event: until then the window's minimum would keep the old bar's height,
+    // and a window zoomed down would keep a band of the larger step.
+    layout()->activate();
     const QSize stage = scaledSize(form1ClientSize(), factor);
-    resize(stage.width(), stage.height() + menuBar()->sizeHint().height());
+    resize(stage.width(), stage.height() + menuBar()->heightForWidth(stage.width()));
 }
 
 void Form1::chooseZoom(int percent) {

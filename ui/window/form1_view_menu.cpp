@@ -36,7 +36,7 @@ void Form1::buildViewMenu() {
          {}},
         {Msg::zoomResetItem,
          {QKeySequence(Qt::CTRL | Qt::Key_0)},
-         [this](bool) { chooseZoom(kZoomSteps.front()); },
+         [this](bool) { chooseZoom(firstZoom_); },
          {}},
         {Msg::statisticsItem, {}, [this](bool) { showStatistics(); }, {}},
         {Msg::soundItem, {}, [this](bool on) { switchSound(on); }, settings_.sound},

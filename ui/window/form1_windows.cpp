@@ -35,14 +35,17 @@ void Form1::mirrorWindows() {
         return;
     }
     if (!model[Ctl::Form1].visible) {
-        placeBeforeRules_ = pos();
+        placeBeforeRules_ = saveGeometry();
         hide();
         return;
     }
-    show();
-    if (placeBeforeRules_) {
-        move(*placeBeforeRules_);
+    // The place goes back before the window is shown: a window system may
+    // place a window shown again anew, and a move just after showing may come
+    // before its frame is known and land a title bar's height off.
+    if (!placeBeforeRules_.isEmpty()) {
+        restoreGeometry(placeBeforeRules_);
     }
+    show();
 }
 
 // The rules window opens over the main window, centred on it.

@@ -6,6 +6,7 @@
 #include "ui/zoom/zoom.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -49,6 +50,10 @@ Form2::Form2(Route route)
     stage_->place(close_, *placeOf(Ctl::Form2_Command1));
     close_->setAutoDefault(true); // Enter and Return press it, as Space does
     connect(close_, &QPushButton::clicked, this, [this] { route_(Ctl::Form2_Command1); });
+    // Esc closes the window as a dialog's does: by the button, through the
+    // game's handler of "Закрыть".
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, close_, &QPushButton::click);
 }
 
 void Form2::setZoom(double factor) {

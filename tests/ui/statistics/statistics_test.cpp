@@ -7,7 +7,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -259,6 +261,36 @@ class StatisticsTest : public QObject {
         statistics->trigger();
         QVERIFY(answers.allAnswered());
         QCOMPARE(answers.unexpected, 0);
+    }
+
+    // At every zoom the dialog opens with the whole table on view, and Enter
+    // closes it: it never presses "Очистить".
+    void theDialogShowsEveryColumnAndEnterLeavesTheFigures() {
+        QFile::remove(StatisticsStore::defaultFile());
+        QVERIFY(StatisticsStore(StatisticsStore::defaultFile()).record({0, 2, 30, 20}, kMonday));
+        kvint::ui::Form1 window(dir_->path());
+        for (int percent : kvint::ui::kZoomSteps) {
+            window.setZoom(percent);
+            kvint::test::ModalAnswers answers;
+            answers.then([](QWidget& w) {
+                auto& dialog = dynamic_cast<StatisticsDialog&>(w);
+                const QTableWidget& table = dialog.table();
+                QVERIFY(table.viewport()->width() >= table.horizontalHeader()->length());
+                QVERIFY(table.viewport()->height() >= table.verticalHeader()->length());
+                QCOMPARE(table.horizontalHeader()->font(), w.font());
+                const QSize screen = w.screen()->availableGeometry().size();
+                QVERIFY(w.frameGeometry().width() <= screen.width());
+                QVERIFY(w.frameGeometry().height() <= screen.height());
+                QWidget* focused = w.focusWidget();
+                QTest::keyClick(focused != nullptr ? focused : &w, Qt::Key_Return);
+                QVERIFY(!w.isVisible());
+            });
+            kvint::test::viewItem(window, "Статистика…")->trigger();
+            QVERIFY(answers.allAnswered());
+            QCOMPARE(answers.unexpected, 0); // no question to clear
+        }
+        QCOMPARE(StatisticsStore(StatisticsStore::defaultFile()).figures()[Opponent::pro].played,
+                 1);
     }
 
   private:

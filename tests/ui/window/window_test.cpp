@@ -1,4 +1,5 @@
 #include "modal_answers.h"
+#include "ui/common/app_info.h"
 #include "ui/common/settings.h"
 #include "ui/window/form1.h"
 
@@ -7,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -174,6 +176,20 @@ void WindowTest::opensInTheStartState() {
     QCOMPARE(w.action(Ctl::hod)->shortcut(), QKeySequence(Qt::Key_F6));
     QVERIFY(w.action(Ctl::oprg)->shortcut().isEmpty());
     QVERIFY(w.rulesWindow() == nullptr); // made on first use only
+
+    // Beside the game's notice, the window's own: version, licence, address.
+    QAction* version = w.action(Ctl::pomosch)->menu()->actions().back();
+    QCOMPARE(version->text(), QString("О программе kvint"));
+    kvint::test::ModalAnswers answers;
+    answers.then([](QWidget& box) {
+        const QString text = dynamic_cast<QMessageBox&>(box).text();
+        QVERIFY(text.contains("kvint " + kvint::ui::kAppVersion));
+        QVERIFY(text.contains("GPL-3.0-or-later"));
+        QVERIFY(text.contains("<a href=\"https://github.com/kvint/kvint\">"));
+        box.close();
+    });
+    version->trigger();
+    QVERIFY(answers.allAnswered());
 }
 
 void WindowTest::everyControlFollowsTheModel() {
@@ -359,6 +375,8 @@ void WindowTest::rulesWindowTakesTheMainWindowsPlace() {
     rules.close();
 
     Form1 w(assets_->path());
+    w.move(60, 50);
+    const QRect place = w.frameGeometry();
     QVERIFY(activate(w));
     QTest::keyClick(&w, Qt::Key_F1);
     kvint::ui::Form2* form2 = w.rulesWindow();
@@ -370,14 +388,26 @@ void WindowTest::rulesWindowTakesTheMainWindowsPlace() {
     QCOMPARE(form2->textBox().toPlainText(), QString("Первая\nВторая\n"));
     QCOMPARE(form2->closeButton().text(), QString("Закрыть"));
 
+    form2->move(300, 200); // where the rules window goes is no matter for the main one
     QTest::mouseClick(&form2->closeButton(), Qt::LeftButton);
     QVERIFY(!form2->isVisible());
     QVERIFY(w.isVisible());
+    QCOMPARE(w.frameGeometry(), place);
 
     w.action(Ctl::pravila)->trigger();
     QCOMPARE(w.rulesWindow(), form2); // hidden, never made anew
     QVERIFY(form2->isVisible());
     QCOMPARE(form2->textBox().toPlainText(), QString("Первая\nВторая\n"));
+    // Esc closes it as "Закрыть" does, through the game.
+    QVERIFY(activate(*form2));
+    QTest::keyClick(&form2->textBox(), Qt::Key_Escape);
+    QVERIFY(!form2->isVisible());
+    QVERIFY(!w.game().controls()[Ctl::Form2].visible);
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.frameGeometry(), place);
+
+    w.action(Ctl::pravila)->trigger();
+    QVERIFY(form2->isVisible());
 
     QVERIFY(!form2->close());     // the close request is refused...
     QVERIFY(!form2->isVisible()); // ...and the game hides the window itself

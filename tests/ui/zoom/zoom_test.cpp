@@ -7,6 +7,7 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStandardPaths>
@@ -94,7 +95,13 @@ void ZoomTest::controlsScaleWithTheirEdgesRounded() {
     QVERIFY(touching.size() > 20); // the score sheet is made of them
     for (int percent : {125, 250}) {
         Form1 w(assets_->path());
+        // Down from the largest step: the window shrinks to its content, and
+        // the drop-down menus take the zoom as the menu bar does.
+        w.setZoom(400);
         w.setZoom(percent);
+        for (QMenu* menu : w.menuBar()->findChildren<QMenu*>()) {
+            QCOMPARE(menu->font(), w.font());
+        }
         const double factor = percent / 100.0;
         QCOMPARE(w.centralWidget()->size(),
                  QSize(static_cast<int>(std::ceil(312 * factor)),
@@ -135,6 +142,9 @@ void ZoomTest::zoomKeysStepAndAreRemembered() {
         // and opening writes nothing back.
         QVERIFY(w.height() * 2 <= w.screen()->availableGeometry().height());
         QCOMPARE(kvint::ui::readSettings(), kvint::ui::Settings{});
+        const int first = w.zoom();
+        const QSize firstSize = w.size();
+        QVERIFY(first > 100); // the test screen holds more than the smallest step
         w.setZoom(100);
         QTest::keyClick(&w, Qt::Key_Equal, Qt::ControlModifier);
         QCOMPARE(w.zoom(), 125);
@@ -143,8 +153,12 @@ void ZoomTest::zoomKeysStepAndAreRemembered() {
         QCOMPARE(w.zoom(), 150);
         QTest::keyClick(&w, Qt::Key_Minus, Qt::ControlModifier);
         QCOMPARE(w.zoom(), 125);
-        QTest::keyClick(&w, Qt::Key_0, Qt::ControlModifier);
-        QCOMPARE(w.zoom(), 100);
+        w.setZoom(400);
+        QTest::keyClick(&w, Qt::Key_0, Qt::ControlModifier); // back to the first start's size
+        QCOMPARE(w.zoom(), first);
+        QCOMPARE(w.size(), firstSize);
+        QCOMPARE(kvint::ui::readSettings().zoom, first);
+        w.setZoom(100);
         QTest::keyClick(&w, Qt::Key_Minus, Qt::ControlModifier);
         QCOMPARE(w.zoom(), 100); // nothing below the smallest step
         w.setZoom(175);
