@@ -144,9 +144,24 @@ enum class Msg : unsigned char {
     trainerNote,
     hintedRow,
     spokenDieHinted,
+    // The modern view: its menu items and its status line.
+    modernViewItem,
+    classicViewItem,
+    computerRollsItem,
+    statusSetup,
+    statusRolled,
+    statusLastRoll,
+    statusRollNext,
+    statusComputerTurn,
+    statusComputerThrow,
+    statusComputerWrote,
+    statusComputerPassed,
+    statusColumnComplete,
+    statusOver,
+    spokenStatusLine,
 };
 
-inline constexpr std::size_t kMsgCount = static_cast<std::size_t>(Msg::spokenDieHinted) + 1;
+inline constexpr std::size_t kMsgCount = static_cast<std::size_t>(Msg::spokenStatusLine) + 1;
 
 // The text of id in lang, placeholders unfilled.
 std::string_view messageText(Language lang, Msg id);
