@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <memory>
 
+class QLabel;
 class QVariantAnimation;
 
 namespace kvint::ui {
@@ -25,6 +26,8 @@ struct DieLook {
     Place place = Place::away;
     int face = 0;        // 1..6 while shown; 0 otherwise, so no hidden face leaks
     bool hinted = false; // the coach's hint would re-roll it
+
+    friend bool operator==(const DieLook&, const DieLook&) = default;
 };
 
 // Everything the dice view shows; built by diceModel (dice_model.h) after
@@ -71,16 +74,20 @@ class DiceView final : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:
     void placeDice();
-    void showModel();
+    void showModel(const DiceModel& before);
+    void startTumble(const std::array<bool, kDice>& changed);
+    void stopTumble();
     [[nodiscard]] int lineHeight() const;
 
     DiceModel model_;
     std::array<DieButton*, kDice> dice_{};
+    QLabel* rollLine_ = nullptr;
+    std::array<int, kDice> lastFaces_{}; // what a marked die showed before it was marked
+    std::array<bool, kDice> tumbling_{};
     std::unique_ptr<QVariantAnimation> tumble_;
     bool animated_ = true;
     int zoom_ = 100;

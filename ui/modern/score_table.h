@@ -3,7 +3,6 @@
 #include "game/languages.h"
 #include "game/state.h"
 
-#include <QFont>
 #include <QString>
 #include <QWidget>
 
@@ -60,11 +59,14 @@ class ScoreTable final : public QWidget {
     void setModel(const ScoreModel& model);
     [[nodiscard]] const ScoreModel& model() const { return model_; }
 
-    // The font is the widget's own scaled by percent (100 = as it is).
+    // The table's font is the widget's own font scaled by percent (100 = as
+    // it is): the owner zooms either way.
     void setZoom(int percent);
 
     // The table inside, for tests and for the owner's focus handling.
     [[nodiscard]] QTableWidget& table() { return *table_; }
+
+    [[nodiscard]] QSize sizeHint() const override;
 
   signals:
     // A free category of the side to move was clicked; k is 1..11.
@@ -86,7 +88,6 @@ class ScoreTable final : public QWidget {
 
     ScoreModel model_;
     QTableWidget* table_ = nullptr;
-    QFont baseFont_;
     int zoom_ = 100;
     std::optional<std::pair<int, int>> hovered_;
 };
