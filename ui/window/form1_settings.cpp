@@ -50,13 +50,14 @@ void Form1::setZoom(int percent) {
     const double factor = percent / 100.0;
     setFont(scaledFont(formFont(), factor)); // the menus and the boxes follow
     surface_->setPreferredFactor(factor);
+    modern_->setZoom(percent);
     if (form2_) {
         form2_->setZoom(factor);
     }
     if (isMaximized() || isFullScreen()) {
         return; // the stage fits itself into the room it has
     }
-    const QSize stage = scaledSize(form1ClientSize(), factor);
+    const QSize stage = modernOn() ? modern_->sizeHint() : scaledSize(form1ClientSize(), factor);
     resize(stage.width(), stage.height() + menuBar()->sizeHint().height());
 }
 
