@@ -76,6 +76,7 @@ void ModernView::buildChoice() {
         connect(b, &QAbstractButton::clicked, this, [this, c] { emit controlClicked(c); });
         buttons_.at(slot(c)) = b;
     }
+    row->addStretch(); // the choices keep to the left at any width
 }
 
 void ModernView::buildButtons() {
