@@ -72,6 +72,7 @@ class Computer : public Opponent {
     void keepRerollTwice(std::initializer_list<Face> keep);
     void keepRerollOnce(std::initializer_list<Face> keep); // one pass, one throw per die
     bool giveUp(); // true when the novice ends the turn here
+    void thrown(); // some dice were thrown: the platform hears of it
     void clearHighCounts();
     // Face f alone: keep it when at least rerollAt is counted, recount, and
     // write category f when the count reaches enterAt; both only while f is
@@ -114,6 +115,7 @@ class Computer : public Opponent {
     Controls& controls_;
     bool rolling_ = false;       // a roll is under way
     bool newRollWanted_ = false; // julik asked for a new roll while one was under way
+    int throws_ = 0;             // the throws of the turn so far, julik's new rolls included
 };
 
 } // namespace kvint

@@ -29,10 +29,14 @@ bool Computer::proverkastrit() {
         board_.sortAscending();
         std::size_t at = 0;
         st_.pairs = countPairs(st_.kubik, at);
-        if (st_.pairs == 1) {
+        const bool throws = st_.pairs == 1;
+        if (throws) {
             board_.rerollDie(at);
         }
         board_.sortAscending();
+        if (throws) {
+            thrown();
+        }
         if (isStraight(st_.kubik)) {
             entry(cat::strit, 21, Sound::wow);
             return true;

@@ -33,23 +33,39 @@ void Computer::countFaces(std::initializer_list<Face> faces) {
 // A die that shows a kept face is never touched; any other gets up to two
 // throws to land on one.
 void Computer::keepRerollTwice(std::initializer_list<Face> keep) {
+    bool threw = false;
     for (std::size_t i = 1; i <= kDice; ++i) {
         if (contains(keep, st_.kubik(i))) {
             continue;
         }
+        threw = true;
         board_.rerollDie(i);
         if (!contains(keep, st_.kubik(i))) {
             board_.rerollDie(i);
         }
     }
+    if (threw) {
+        thrown();
+    }
 }
 
 void Computer::keepRerollOnce(std::initializer_list<Face> keep) {
+    bool threw = false;
     for (std::size_t i = 1; i <= kDice; ++i) {
         if (!contains(keep, st_.kubik(i))) {
+            threw = true;
             board_.rerollDie(i);
         }
     }
+    if (threw) {
+        thrown();
+    }
+}
+
+// Only after some die was thrown: a keep of all six moves nothing.
+void Computer::thrown() {
+    ++throws_;
+    board_.computerRolled(throws_);
 }
 
 bool Computer::giveUp() {

@@ -60,6 +60,7 @@ void Computer::broskom1() {
         return;
     }
     const Raised rolling(rolling_);
+    throws_ = 0;
     do {
         newRollWanted_ = false;
         computerRoll();
@@ -78,6 +79,7 @@ void Computer::computerRoll() {
         board_.rerollDie(i);
     }
     board_.sortDescending();
+    thrown();
     board_.setFocus(Ctl::Command4);
     if (rollEntry()) {
         clearHighCounts();

@@ -48,6 +48,8 @@ class Board {
     void sortAscending();
     void showDice();
     void showDie(std::size_t i);
+    // The computer's throw number `roll` of its turn has landed.
+    void computerRolled(int roll) { platform_.computerRolled(st_.kubik.values, roll); }
 
     // Both columns are written here alone: the points, their caption and the
     // two backgrounds.

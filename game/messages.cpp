@@ -237,6 +237,26 @@ constexpr std::array<Entry, kMsgCount> kCatalogue = {{
      "care: at least four sixes, scores 24"},
     {Msg::meaningKvint, "kvint: любые кубики, сумма всех кубиков",
      "kvint: any dice, scores the sum of the dice"},
+
+    {Msg::modernViewItem, "Современный вид", "Modern view"},
+    {Msg::classicViewItem, "Классический вид", "Classic view"},
+    {Msg::computerRollsItem, "Показывать броски компьютера", "Show the computer's rolls"},
+    {Msg::statusSetup, "Выберите игру и нажмите «Вход».", "Choose a game and press Start."},
+    {Msg::statusRolled, "{0}: бросок {1} из 3. Отметьте кубики для переброса или запишите комбинацию.",
+     "{0}: roll {1} of 3. Mark dice to reroll, or write a combination."},
+    {Msg::statusLastRoll, "{0}: бросок 3 из 3. Запишите комбинацию или пропустите ход.",
+     "{0}: roll 3 of 3. Write a combination, or pass."},
+    {Msg::statusRollNext, "{0}: ваш ход. Нажмите «бросай».", "{0}: your turn. Press Roll."},
+    {Msg::statusComputerTurn, "Ход компьютера.", "The computer's turn."},
+    {Msg::statusComputerThrow, "Компьютер бросает кубики: бросок {0}.",
+     "The computer rolls: throw {0}."},
+    {Msg::statusComputerWrote, "Компьютер записал {0}: {1}.", "The computer wrote {0}: {1}."},
+    {Msg::statusComputerPassed, "Компьютер пропустил ход, ничего не записав.",
+     "The computer passed, writing nothing."},
+    {Msg::statusColumnComplete, "{0}: все позиции записаны. Следующий бросок подведёт итог игры.",
+     "{0}: every combination is written. The next roll decides the game."},
+    {Msg::statusOver, "Игра окончена. Новая игра — F2.", "The game is over. F2 starts a new one."},
+    {Msg::spokenStatusLine, "Строка состояния", "Status line"},
 }};
 // clang-format on
 

@@ -162,9 +162,24 @@ enum class Msg : unsigned char {
     meaningStrit,
     meaningCare,
     meaningKvint,
+    // The modern view: its menu items and its status line.
+    modernViewItem,
+    classicViewItem,
+    computerRollsItem,
+    statusSetup,
+    statusRolled,
+    statusLastRoll,
+    statusRollNext,
+    statusComputerTurn,
+    statusComputerThrow,
+    statusComputerWrote,
+    statusComputerPassed,
+    statusColumnComplete,
+    statusOver,
+    spokenStatusLine,
 };
 
-inline constexpr std::size_t kMsgCount = static_cast<std::size_t>(Msg::meaningKvint) + 1;
+inline constexpr std::size_t kMsgCount = static_cast<std::size_t>(Msg::spokenStatusLine) + 1;
 
 // The text of id in lang, placeholders unfilled.
 std::string_view messageText(Language lang, Msg id);

@@ -2,7 +2,9 @@
 
 #include "game/controls.h"
 #include "game/sounds.h"
+#include "game/state.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -62,6 +64,11 @@ class Platform {
     virtual void endProgram() = 0;
     // A game has ended; nothing the game does depends on it.
     virtual void gameEnded(const GameResult& /*result*/) {}
+    // The computer has thrown dice in its turn, before it writes or gives
+    // up: `roll` counts its throws from 1 at the first roll of the turn, and
+    // `dice` lie as the state holds them now. Nothing the game does depends
+    // on it; a window may show each throw for a moment.
+    virtual void computerRolled(const std::array<Face, kDice>& /*dice*/, int /*roll*/) {}
 };
 
 } // namespace kvint

@@ -19,6 +19,8 @@ constexpr auto kZoomKey = "window/zoom";
 constexpr auto kPlaceKey = "window/geometry";
 constexpr auto kSoundKey = "sound/on";
 constexpr auto kTrainerKey = "coach/trainer";
+constexpr auto kModernKey = "view/modern";
+constexpr auto kComputerRollsKey = "view/computerRolls";
 
 // A few hundred bytes in use; far more is no settings file of ours.
 constexpr qint64 kSettingsLimit = qint64{256} << 10;
@@ -99,6 +101,8 @@ Settings parsed(const QSettings& saved) {
     }
     settings.sound = flag(saved.value(kSoundKey)).value_or(true);
     settings.trainer = flag(saved.value(kTrainerKey)).value_or(false);
+    settings.modern = flag(saved.value(kModernKey)).value_or(false);
+    settings.computerRolls = flag(saved.value(kComputerRollsKey)).value_or(true);
     return settings;
 }
 
@@ -115,6 +119,8 @@ void put(QSettings& saved, const Settings& settings) {
     }
     saved.setValue(kSoundKey, settings.sound);
     saved.setValue(kTrainerKey, settings.trainer);
+    saved.setValue(kModernKey, settings.modern);
+    saved.setValue(kComputerRollsKey, settings.computerRolls);
 }
 
 // A settings file kept elsewhere and linked to stays where it is.

@@ -10,10 +10,12 @@ namespace kvint::ui {
 // What the window remembers between runs, in the user's settings for the
 // application. The statistics are kept apart, in its data folder.
 struct Settings {
-    std::optional<int> zoom; // the zoom step in percent; none until a run chose one
-    QByteArray place;        // the main window's place, as QWidget::saveGeometry gives it
-    bool sound = true;       // whether the game's sounds are heard
-    bool trainer = false;    // whether the coach tells of costly choices
+    std::optional<int> zoom;   // the zoom step in percent; none until a run chose one
+    QByteArray place;          // the main window's place, as QWidget::saveGeometry gives it
+    bool sound = true;         // whether the game's sounds are heard
+    bool trainer = false;      // whether the coach tells of costly choices
+    bool modern = false;       // the modern view in place of the classic window
+    bool computerRolls = true; // the modern view shows each throw of the computer
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };

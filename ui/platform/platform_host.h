@@ -1,6 +1,9 @@
 #pragma once
 
 #include "game/controls.h"
+#include "game/state.h"
+
+#include <array>
 
 class QString;
 class QWidget;
@@ -31,6 +34,12 @@ class PlatformHost {
     // Whether the player had help in the game that is ending: a hint asked
     // or the trainer on. Such a game is counted apart.
     [[nodiscard]] virtual bool playedWithHints() const { return false; }
+    // The computer has thrown dice in its turn (Platform::computerRolled).
+    // True when the window has put the throw on view and wants it held there
+    // for a moment.
+    virtual bool computerThrew(const std::array<Face, kDice>& /*dice*/, int /*roll*/) {
+        return false;
+    }
 
   protected:
     PlatformHost() = default;

@@ -160,6 +160,16 @@ void QtPlatform::endProgram() {
     host_.shutDown();
 }
 
+// The pause is the one a waited sound takes, by the same pacing.
+void QtPlatform::computerRolled(const std::array<Face, kDice>& dice, int roll) {
+    if (host_.ended() || !host_.computerThrew(dice, roll)) {
+        return;
+    }
+    if (const auto& pacing = sounds_.pacing()) {
+        waitOut(*pacing, pacing->now(), throwPause_);
+    }
+}
+
 void QtPlatform::preloadSounds() {
     if (!host_.ended()) {
         sounds_.preload();

@@ -7,6 +7,8 @@
 
 #include <QDir>
 
+#include <array>
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <random>
@@ -34,6 +36,9 @@ class QtPlatform : public Platform {
     void focus(Ctl control) override;
     void endProgram() override;
     void gameEnded(const GameResult& result) override;
+    // A throw the window puts on view is held there for the throw pause,
+    // input locked as during a waited sound.
+    void computerRolled(const std::array<Face, kDice>& dice, int roll) override;
 
     // Runs `event` with `text` as the answer of the first input box it would
     // open: that box is skipped, everything else happens as when typed.
@@ -50,6 +55,8 @@ class QtPlatform : public Platform {
     [[nodiscard]] bool soundOn() const { return sounds_.soundOn(); }
     // Tests switch the pacing off (nullopt), so no sound ever holds them up.
     void setPacing(std::optional<Pacing> pacing) { sounds_.setPacing(std::move(pacing)); }
+    // How long a throw of the computer stays on view; 0 shows it only.
+    void setThrowPause(std::chrono::milliseconds pause) { throwPause_ = pause; }
     StatisticsStore& statistics() { return statistics_; }
 
   private:
@@ -60,6 +67,7 @@ class QtPlatform : public Platform {
     std::mt19937 generator_;
     std::optional<std::string> typedAnswer_;
     std::function<void(std::string_view, Wait)> soundListener_;
+    std::chrono::milliseconds throwPause_{400};
 };
 
 } // namespace kvint::ui

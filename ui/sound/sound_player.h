@@ -42,6 +42,8 @@ class SoundPlayer {
     void setSoundOn(bool on);
     [[nodiscard]] bool soundOn() const { return soundOn_; }
     void setPacing(std::optional<Pacing> pacing) { pacing_ = std::move(pacing); }
+    // What a wait takes its time from; none while waits are off.
+    [[nodiscard]] const std::optional<Pacing>& pacing() const { return pacing_; }
 
   private:
     struct LoadedSound {

@@ -25,17 +25,24 @@ std::filesystem::path localPath(const QString& folder) {
 Form1::Form1(const QString& assetsFolder, Language lang)
     : platform_(*this, QDir(assetsFolder), lang), game_(platform_, localPath(assetsFolder), lang),
       computer_(game_.board()), surface_(new ZoomStage(form1ClientSize(), formFont(), this)),
+      modern_(new ModernView(this)),
       cellClicks_([this](const QObject* cellLabel) { writeByDoubleClick(cellLabel); }),
       stored_(loadSettings()), settings_(stored_.settings) {
     game_.setOpponent(computer_);
     shownBack_.fill(kNeverMirrored);
     installChoiceAccessibility();
     setFont(formFont());
+    modern_->hide();
     setCentralWidget(surface_);
+    connect(modern_, &ModernView::controlClicked, this, [this](Ctl c) { route(c); });
+    connect(modern_, &ModernView::categoryClicked, this, &Form1::writeFromTable);
     buildMenus();
     // The zoom comes first, so the controls are laid out once, at their size.
     restoreSettings();
     buildControls();
+    if (settings_.modern) {
+        showModernView(true);
+    }
     // Captions that wrap are wrapped again for their new width.
     connect(surface_, &ZoomStage::rescaled, this, [this] {
         if (!game_.ended()) {

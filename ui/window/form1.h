@@ -3,8 +3,10 @@
 #include "coach/coach.h"
 #include "computer/computer.h"
 #include "game/game.h"
+#include "game/status_line.h"
 #include "ui/coach/coach_session.h"
 #include "ui/common/settings.h"
+#include "ui/modern/modern_view.h"
 #include "ui/platform/platform_host.h"
 #include "ui/platform/qt_platform.h"
 #include "ui/resume/resume_store.h"
@@ -51,6 +53,7 @@ class Form1 final : public QMainWindow, public PlatformHost {
     void shutDown() override;
     void showNote(const QString& text) override; // at the free end of the menu bar
     [[nodiscard]] bool playedWithHints() const override { return helped_; }
+    bool computerThrew(const std::array<Face, kDice>& dice, int roll) override;
 
     Game& game() { return game_; }
     QtPlatform& platform() { return platform_; }
@@ -77,6 +80,12 @@ class Form1 final : public QMainWindow, public PlatformHost {
     // every event and a game left there unfinished is offered once.
     void keepUnfinishedGame(const QString& file);
 
+    // The modern view in place of the classic surface, or back; the game
+    // stays as it is. Remembered for the next run.
+    void showModernView(bool on);
+    [[nodiscard]] bool modernOn() const { return centralWidget() == modern_; }
+    [[nodiscard]] ModernView& modernView() { return *modern_; }
+
   signals:
     // The game has ended the program; the application should quit.
     void programEnded();
@@ -90,6 +99,7 @@ class Form1 final : public QMainWindow, public PlatformHost {
     void buildViewMenu();
     void buildVersionItem();
     void showVersion();
+    void buildViewChoice(QMenu& view);
     void restoreSettings();
     void rememberSettings();
     void chooseZoom(int percent);
@@ -98,6 +108,12 @@ class Form1 final : public QMainWindow, public PlatformHost {
     void route(Ctl c);
     void routeKey(Ctl die, std::uint16_t code);
     void writeByDoubleClick(const QObject* cellLabel);
+    // Writes the cell as its entry button with the category typed in would.
+    void writeCell(Cell cell);
+    void writeFromTable(std::size_t k);
+    void refreshModern();
+    [[nodiscard]] QString modernStatus() const;
+    void switchComputerRolls(bool on);
     void mirrorControl(Ctl c);
     void mirrorAction(Ctl c);
     void mirrorWindows();
@@ -125,6 +141,7 @@ class Form1 final : public QMainWindow, public PlatformHost {
     Computer computer_;
     // Child widgets belong to their Qt parent; these only point at them.
     ZoomStage* surface_;
+    ModernView* modern_; // the surface not on view stays hidden, a child of the window
     std::array<QWidget*, kControlCount> widgets_{};
     std::array<QAction*, kControlCount> actions_{};
     std::array<int, kControlCount> shownBack_{};
@@ -163,9 +180,16 @@ class Form1 final : public QMainWindow, public PlatformHost {
     // The latest decision of a human side with every die on the table: the
     // position a re-roll of the dice marked since was decided in.
     std::optional<coach::Position> decisionPoint_;
-    QString coachNote_;       // what the coach put in the note, while it stands there
-    bool hintOnView_ = false; // that was a hint, which the next event takes away
-    bool helped_ = false;     // a hint was asked or the trainer on since the game began
+    QString coachNote_;                  // what the coach put in the note, while it stands there
+    bool hintOnView_ = false;            // that was a hint, which the next event takes away
+    bool helped_ = false;                // a hint was asked or the trainer on since the game began
+    std::optional<std::size_t> hintRow_; // the category the hint on view would write
+
+    // What the modern view's status line reads of the event under way, and
+    // a throw of the computer held on view until its turn is over.
+    EventTrace trace_;
+    std::optional<std::array<Face, kDice>> thrown_;
+    QAction* computerRollsItem_ = nullptr;
 };
 
 } // namespace kvint::ui

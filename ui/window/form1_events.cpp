@@ -38,14 +38,26 @@ void Form1::routeKey(Ctl die, std::uint16_t code) {
 // game runs its own handler, with every sound, message and refusal.
 void Form1::writeByDoubleClick(const QObject* cellLabel) {
     const auto* found = std::find(widgets_.begin(), widgets_.end(), cellLabel);
-    const auto cell = cellOf(static_cast<Ctl>(found - widgets_.begin()));
-    if (game_.ended() || !cell) {
+    if (const auto cell = cellOf(static_cast<Ctl>(found - widgets_.begin()))) {
+        writeCell(*cell);
+    }
+}
+
+void Form1::writeCell(Cell cell) {
+    if (game_.ended()) {
         return;
     }
-    const auto outlook = game_.outlook(*cell);
+    const auto outlook = game_.outlook(cell);
     if (outlook && outlook->button) {
-        platform_.answerFirstInput(std::string(selectorText(cell->k)),
+        platform_.answerFirstInput(std::string(selectorText(cell.k)),
                                    [this, button = *outlook->button] { route(button); });
+    }
+}
+
+// The table's rows are the categories of the side that writes now.
+void Form1::writeFromTable(std::size_t k) {
+    if (const auto left = game_.writingColumn()) {
+        writeCell({*left, k});
     }
 }
 

@@ -61,15 +61,22 @@ void Form1::showHint(const coach::Position& position, const coach::Advice& advic
     }
     hintMarks_ = advice.decision.kind == coach::Decision::Kind::reroll ? advice.decision.reroll
                                                                        : std::array<bool, kDice>{};
+    if (advice.decision.kind == coach::Decision::Kind::write) {
+        hintRow_ = advice.decision.category;
+    }
     for (std::size_t i = 0; i < kDice; ++i) {
         markForHint(*widgets_[at(textBox(i + 1))], hintMarks_.at(i));
         mirrorControl(textBox(i + 1)); // its words for a screen reader
     }
     sayForCoach(hintText(game_, position.side, advice));
     hintOnView_ = true;
+    if (modernOn()) {
+        refreshModern();
+    }
 }
 
 void Form1::clearHint() {
+    hintRow_.reset();
     if (std::ranges::any_of(hintMarks_, [](bool m) { return m; })) {
         hintMarks_ = {};
         for (std::size_t i = 1; i <= kDice; ++i) {

@@ -4,6 +4,8 @@
 #include "ui/window/form1.h"
 #include "ui/window/widget_slots.h"
 
+#include <utility>
+
 namespace kvint::ui {
 
 void Form1::sync() {
@@ -18,6 +20,9 @@ void Form1::sync() {
     }
     markWhoseTurn();
     mirrorWindows();
+    if (modernOn()) {
+        refreshModern();
+    }
     applyFocus();
     followCoach();
 }
@@ -65,6 +70,10 @@ void Form1::mirrorAction(Ctl c) {
 
 void Form1::applyFocus() {
     if (!pendingFocus_) {
+        return;
+    }
+    if (modernOn()) {
+        modern_->focusControl(*std::exchange(pendingFocus_, std::nullopt));
         return;
     }
     if (QWidget* w = widget(*pendingFocus_); w && w->isVisible()) {

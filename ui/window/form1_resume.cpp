@@ -19,9 +19,15 @@ void Form1::keepUnfinishedGame(const QString& file) {
 // may deliver another event: only the outermost handler keeps the game, once
 // everything it set off has run.
 void Form1::handle(const std::function<void()>& handler) {
+    if (handling_ == 0) {
+        trace_ = traceBefore(game_);
+    }
     ++handling_;
     clearHint(); // whatever the event does, the hint was about the position before it
     handler();
+    if (handling_ == 1) {
+        thrown_.reset(); // the computer's turn is over: the model shows its dice
+    }
     sync();
     if (--handling_ == 0) {
         keepGame();

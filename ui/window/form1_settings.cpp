@@ -56,6 +56,7 @@ void Form1::setZoom(int percent) {
         menu->setFont(font());
     }
     surface_->setPreferredFactor(factor);
+    modern_->setZoom(percent);
     if (form2_) {
         form2_->setZoom(factor);
     }
@@ -66,7 +67,7 @@ void Form1::setZoom(int percent) {
     // event: until then the window's minimum would keep the old bar's height,
     // and a window zoomed down would keep a band of the larger step.
     layout()->activate();
-    const QSize stage = scaledSize(form1ClientSize(), factor);
+    const QSize stage = modernOn() ? modern_->sizeHint() : scaledSize(form1ClientSize(), factor);
     resize(stage.width(), stage.height() + menuBar()->heightForWidth(stage.width()));
 }
 

@@ -2,6 +2,7 @@
 #include "ui/statistics/statistics_dialog.h"
 #include "ui/window/form1.h"
 
+#include <QActionGroup>
 #include <QMenuBar>
 
 #include <functional>
@@ -52,6 +53,29 @@ void Form1::buildViewMenu() {
         }
         connect(entry, &QAction::triggered, this, item.run);
     }
+    buildViewChoice(*view);
+}
+
+// The two views, one of them ticked, and the modern view's own switch.
+void Form1::buildViewChoice(QMenu& view) {
+    view.addSeparator();
+    auto* views = new QActionGroup(&view);
+    for (const bool modern : {false, true}) {
+        QAction* entry = view.addAction(
+            textOf(game_.language(), modern ? Msg::modernViewItem : Msg::classicViewItem));
+        entry->setCheckable(true);
+        entry->setChecked(settings_.modern == modern);
+        views->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, modern] {
+            showModernView(modern);
+            writeSettings(settings_);
+        });
+    }
+    computerRollsItem_ = view.addAction(textOf(game_.language(), Msg::computerRollsItem));
+    computerRollsItem_->setCheckable(true);
+    computerRollsItem_->setChecked(settings_.computerRolls);
+    computerRollsItem_->setEnabled(settings_.modern);
+    connect(computerRollsItem_, &QAction::triggered, this, &Form1::switchComputerRolls);
 }
 
 void Form1::showStatistics() {
