@@ -16,6 +16,7 @@
 #include "ui/zoom/zoom_stage.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMainWindow>
 #include <QMenu>
 #include <QTimer>
@@ -189,6 +190,7 @@ class Form1 final : public QMainWindow, public PlatformHost {
     // a throw of the computer held on view until its turn is over.
     EventTrace trace_;
     std::optional<std::array<Face, kDice>> thrown_;
+    QActionGroup* viewChoice_ = nullptr; // the two views, one of them ticked
     QAction* computerRollsItem_ = nullptr;
 };
 

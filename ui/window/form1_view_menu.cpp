@@ -2,7 +2,6 @@
 #include "ui/statistics/statistics_dialog.h"
 #include "ui/window/form1.h"
 
-#include <QActionGroup>
 #include <QMenuBar>
 
 #include <functional>
@@ -59,13 +58,13 @@ void Form1::buildViewMenu() {
 // The two views, one of them ticked, and the modern view's own switch.
 void Form1::buildViewChoice(QMenu& view) {
     view.addSeparator();
-    auto* views = new QActionGroup(&view);
+    viewChoice_ = new QActionGroup(&view);
     for (const bool modern : {false, true}) {
         QAction* entry = view.addAction(
             textOf(game_.language(), modern ? Msg::modernViewItem : Msg::classicViewItem));
         entry->setCheckable(true);
         entry->setChecked(settings_.modern == modern);
-        views->addAction(entry);
+        entry->setActionGroup(viewChoice_);
         connect(entry, &QAction::triggered, this, [this, modern] {
             showModernView(modern);
             writeSettings(settings_);
