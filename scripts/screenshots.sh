@@ -4,10 +4,8 @@
 # played by kvint-script's engine), at 200 %, under the offscreen platform.
 #   scripts/screenshots.sh          configures and builds build-play/ (its preset)
 #   scripts/screenshots.sh BUILD    takes a configured build folder
-#   KVINT_VIEWS="classic ..."       the views to draw (default: classic)
-# kvint-screenshot --view sets the window's view; a view the window gains
-# joins the default list here and setView() there. Settings and statistics go
-# to a temporary folder, never the user's.
+#   KVINT_VIEWS="classic ..."       the views to draw (default: classic modern)
+# Settings and statistics go to a temporary folder, never the user's.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 if [[ -n ${1:-} ]]; then
@@ -17,7 +15,7 @@ else
     build=$root/build-play
 fi
 cmake --build "$build" -j 2 --target kvint-screenshot >/dev/null
-read -r -a views <<<"${KVINT_VIEWS:-classic}"
+read -r -a views <<<"${KVINT_VIEWS:-classic modern}"
 
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT

@@ -2,7 +2,7 @@
 // the software centre's screenshots (scripts/screenshots.sh runs it).
 //
 //     kvint-screenshot --position SCRIPT --out FILE.png [--zoom PERCENT]
-//                      [--view classic] [--assets DIR]
+//                      [--view classic|modern] [--assets DIR]
 //
 // The position is a script of kvint-script (tools/screenshot/position.kvs),
 // played by the same engine; the window takes the game it leaves up as it
@@ -12,6 +12,7 @@
 #include "game/snapshot.h"
 #include "tools/script/runner.h"
 #include "ui/app/asset_dirs.h"
+#include "ui/common/settings.h"
 #include "ui/window/form1.h"
 #include "ui/zoom/zoom.h"
 
@@ -45,11 +46,17 @@ int fail(const std::string& what) {
     return 1;
 }
 
-// Sets the window's view for the run, before the window is made: "classic"
-// is the window as it opens. A view the window remembers by a setting writes
-// that setting here, into the run's own settings.
+// Sets the window's view for the run, before the window is made, through the
+// setting the window remembers it by, in the run's own settings.
 bool setView(const QString& view) {
-    return view == QLatin1String("classic");
+    const bool modern = view == QLatin1String("modern");
+    if (!modern && view != QLatin1String("classic")) {
+        return false;
+    }
+    kvint::ui::Settings settings = kvint::ui::readSettings();
+    settings.modern = modern;
+    kvint::ui::writeSettings(settings);
+    return true;
 }
 
 std::optional<Options> parse(const QStringList& arguments) {
@@ -63,9 +70,8 @@ std::optional<Options> parse(const QStringList& arguments) {
                                  QStringLiteral("file"));
     const QCommandLineOption zoom(QStringLiteral("zoom"), QStringLiteral("The zoom step."),
                                   QStringLiteral("percent"), QStringLiteral("200"));
-    // The window's views: the one it has, and any that join it, each set
-    // through the setting the window remembers it by.
-    const QCommandLineOption view(QStringLiteral("view"), QStringLiteral("The view: classic."),
+    const QCommandLineOption view(QStringLiteral("view"),
+                                  QStringLiteral("The view: classic or modern."),
                                   QStringLiteral("name"), QStringLiteral("classic"));
     const QCommandLineOption assets(QStringLiteral("assets"),
                                     QStringLiteral("The folder of the rules and sounds."),
@@ -110,7 +116,7 @@ int draw(const Options& options) {
         return fail("the position script did not play: " + options.position.toStdString());
     }
     if (!setView(options.view)) {
-        return fail("no view '" + options.view.toStdString() + "' in this build (classic)");
+        return fail("no view '" + options.view.toStdString() + "' (classic or modern)");
     }
     kvint::ui::Form1 window(options.assets);
     window.setZoom(options.zoom);
