@@ -1,19 +1,15 @@
-#include "computer/computer.h"
-#include "game/game.h"
-#include "support/recording_platform.h"
+#include "computer_game.h"
 
 #include <gtest/gtest.h>
 
 namespace kvint::test {
 namespace {
 
+using GamePhase = ComputerGameTest;
+
 // Where the game stands, who may write and what an entry would give, through
 // a turn against the computer and then a game of two people.
-TEST(GamePhase, FollowsTheTurnsAndTellsOnlyTheWritingSideWhatItWouldWrite) {
-    RecordingPlatform pf;
-    Game game{pf, "."};
-    Computer computer{game.board()};
-    game.setOpponent(computer);
+TEST_F(GamePhase, FollowsTheTurnsAndTellsOnlyTheWritingSideWhatItWouldWrite) {
     EXPECT_EQ(game.phase(), Phase::setup);
     EXPECT_EQ(game.writingColumn(), std::nullopt);
     EXPECT_EQ(game.dieView(1), DieView::away);

@@ -1,20 +1,16 @@
-#include "computer/computer.h"
-#include "game/game.h"
+#include "computer_game.h"
 #include "game/status_line.h"
-#include "support/recording_platform.h"
 
 #include <gtest/gtest.h>
 
 namespace kvint::test {
 namespace {
 
+using StatusLine = ComputerGameTest;
+
 // The line after each event of a game against the computer: the person's
 // rolls, the computer's entry and its pass, a full column and the end.
-TEST(StatusLine, TellsWhatTheEventDidAndWhatComesNext) {
-    RecordingPlatform pf;
-    Game game{pf, "."};
-    Computer computer{game.board()};
-    game.setOpponent(computer);
+TEST_F(StatusLine, TellsWhatTheEventDidAndWhatComesNext) {
     EventTrace trace = traceBefore(game);
     EXPECT_EQ(statusLine(game, trace), "Выберите игру и нажмите «Вход».");
 
