@@ -1,5 +1,6 @@
 // The modern view: the switch that keeps the game, writing from the table,
 // the status line, the computer's throws held on view and the coach's hint.
+#include "fresh_folder.h"
 #include "modal_answers.h"
 #include "ui/common/qstring_conv.h"
 #include "ui/common/settings.h"
@@ -93,12 +94,9 @@ class ModernViewTest : public QObject {
   private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() {
-        assets_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(assets_->isValid()); // no sound files: every sound is passed over
-        kvint::ui::Settings modern;
-        modern.zoom = 100;
+        kvint::ui::Settings modern = kvint::test::at100();
         modern.modern = true;
-        kvint::ui::writeSettings(modern);
+        QVERIFY(kvint::test::startAfresh(assets_, modern));
     }
     void cleanup() { assets_.reset(); }
 

@@ -1,3 +1,4 @@
+#include "fresh_folder.h"
 #include "modal_answers.h"
 #include "ui/common/app_info.h"
 #include "ui/common/settings.h"
@@ -76,14 +77,7 @@ class WindowTest : public QObject {
 
   private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init() {
-        assets_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(assets_->isValid()); // no sound files in it: every sound is passed over
-        // Every window opens at 100 %, wherever an earlier one was left.
-        kvint::ui::Settings at100;
-        at100.zoom = 100;
-        kvint::ui::writeSettings(at100);
-    }
+    void init() { QVERIFY(kvint::test::startAfresh(assets_)); }
     void cleanup() { assets_.reset(); }
 
     void opensInTheStartState();
