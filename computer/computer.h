@@ -39,7 +39,9 @@ class Computer : public Opponent {
 
     explicit Computer(Board& board);
 
-    [[nodiscard]] bool playing() const override { return rolling_; }
+    // From the sound that starts the turn on: once the person's entry or
+    // pass has handed the dice over, nothing on view may invite them to act.
+    [[nodiscard]] bool playing() const override { return turn_ || rolling_; }
 
     void broskom() override;
     void broskom1();
@@ -113,6 +115,7 @@ class Computer : public Opponent {
     Board& board_;
     State& st_;
     Controls& controls_;
+    bool turn_ = false;          // broskom is under way, its first sound included
     bool rolling_ = false;       // a roll is under way
     bool newRollWanted_ = false; // julik asked for a new roll while one was under way
     int throws_ = 0;             // the throws of the turn so far, julik's new rolls included

@@ -47,6 +47,7 @@ class Raised {
 Computer::Computer(Board& board) : board_(board), st_(board.state()), controls_(board.controls()) {}
 
 void Computer::broskom() {
+    const Raised turn(turn_);
     board_.sound(Sound::dice05, Wait::untilEndQuietly);
     broskom1();
 }

@@ -7,10 +7,20 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace kvint {
+
+// Both columns' totals as the end of the game weighs them.
+struct Standing {
+    int left;
+    int right;
+    // The side the totals put ahead, true for the left column; nothing for
+    // a draw.
+    [[nodiscard]] std::optional<bool> leftAhead() const;
+};
 
 // What both sides of the table work with: the game's state and controls, and
 // the steps the rules name over them (the platform's boxes and sounds, the
@@ -59,6 +69,8 @@ class Board {
     bool humanRollJudgement();    // before a human roll: the left column, then the right
     bool rightJudgement();        // before "бросай" hands the dice back
     bool computerTurnJudgement(); // before the computer rolls
+    // The totals every judgement compares, free categories counting 0.
+    [[nodiscard]] Standing standing() const;
     // A new game may report its own end.
     void forgetEnd() { endReported_ = false; }
     [[nodiscard]] bool endReported() const { return endReported_; }

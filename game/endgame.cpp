@@ -28,21 +28,32 @@ void Board::reportEnd(int left, int right) {
     platform_.gameEnded({st_.gamemode, st_.level, left, right});
 }
 
+std::optional<bool> Standing::leftAhead() const {
+    if (left == right) {
+        return std::nullopt;
+    }
+    return left > right;
+}
+
+Standing Board::standing() const {
+    return {columnTotal(st_.mayscore), columnTotal(st_.compscore)};
+}
+
 // A draw sounds and reads the same in every judgement.
 bool Board::judge(const Judgement& j) {
     if (!columnComplete(j.full)) {
         return false;
     }
-    const int left = columnTotal(st_.mayscore);
-    const int right = columnTotal(st_.compscore);
-    reportEnd(left, right);
-    if (left == right) {
+    const Standing totals = standing();
+    reportEnd(totals.left, totals.right);
+    const auto leftAhead = totals.leftAhead();
+    if (!leftAhead) {
         sound(Sound::end);
         message(text(Msg::draw), text(Msg::messageCaption));
         return true;
     }
-    const Verdict& v = left > right ? j.leftAhead : j.rightAhead;
-    const std::string margin = std::to_string(std::abs(left - right));
+    const Verdict& v = *leftAhead ? j.leftAhead : j.rightAhead;
+    const std::string margin = std::to_string(std::abs(totals.left - totals.right));
     if (v.sound) {
         sound(*v.sound);
     }

@@ -44,6 +44,8 @@ class Game {
     [[nodiscard]] bool ended() const { return ended_; }
     // This game's result went to the platform.
     [[nodiscard]] bool endReported() const { return board_.endReported(); }
+    // The totals the end is judged by, as the columns stand now.
+    [[nodiscard]] Standing standing() const { return board_.standing(); }
     // Takes up a game as it stood when the snapshot was made: its state,
     // every control and whether its end was told. A game made in another
     // language would show captions in it, and an ended program takes no

@@ -255,8 +255,11 @@ constexpr std::array<Entry, kMsgCount> kCatalogue = {{
      "The computer passed, writing nothing."},
     {Msg::statusColumnComplete, "{0}: все позиции записаны. Следующий бросок подведёт итог игры.",
      "{0}: every combination is written. The next roll decides the game."},
-    {Msg::statusOver, "Игра окончена. Новая игра — F2.", "The game is over. F2 starts a new one."},
     {Msg::spokenStatusLine, "Строка состояния", "Status line"},
+    {Msg::statusWon, "Игра окончена. Победа: {0}, {1} : {2}. Новая игра — F2.",
+     "The game is over. {0} won, {1} : {2}. F2 starts a new one."},
+    {Msg::statusDraw, "Игра окончена. Ничья, {0} : {1}. Новая игра — F2.",
+     "The game is over. A draw, {0} : {1}. F2 starts a new one."},
 }};
 // clang-format on
 

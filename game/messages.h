@@ -175,11 +175,14 @@ enum class Msg : unsigned char {
     statusComputerWrote,
     statusComputerPassed,
     statusColumnComplete,
-    statusOver,
     spokenStatusLine,
+    // The status line once the end is judged: the winner and both totals,
+    // the winner's first, or a draw.
+    statusWon,
+    statusDraw,
 };
 
-inline constexpr std::size_t kMsgCount = static_cast<std::size_t>(Msg::spokenStatusLine) + 1;
+inline constexpr std::size_t kMsgCount = static_cast<std::size_t>(Msg::statusDraw) + 1;
 
 // The text of id in lang, placeholders unfilled.
 std::string_view messageText(Language lang, Msg id);

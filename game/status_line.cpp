@@ -1,7 +1,9 @@
 #include "game/status_line.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
 
 namespace kvint {
 namespace {
@@ -75,13 +77,25 @@ std::string computerPlaying(const Game& game, const EventTrace& trace) {
     return format(game.language(), Msg::statusComputerThrow, {std::to_string(trace.computerThrow)});
 }
 
-// A full column ends the game at the next roll; the end, once judged, stands.
-std::optional<std::string> endAhead(const Game& game) {
+// The end once judged, by the totals the judgement weighs as they stand now.
+std::string outcome(const Game& game) {
+    const Standing totals = game.standing();
+    const Language lang = game.language();
+    const auto leftAhead = totals.leftAhead();
+    if (!leftAhead) {
+        return format(lang, Msg::statusDraw,
+                      {std::to_string(totals.left), std::to_string(totals.right)});
+    }
+    const auto [won, lost] =
+        *leftAhead ? std::pair{totals.left, totals.right} : std::pair{totals.right, totals.left};
+    return format(lang, Msg::statusWon,
+                  {sideName(game, *leftAhead), std::to_string(won), std::to_string(lost)});
+}
+
+// A full column ends the game at the next roll.
+std::optional<std::string> columnFull(const Game& game) {
     const State& st = game.state();
     const Language lang = game.language();
-    if (game.endReported()) {
-        return format(lang, Msg::statusOver);
-    }
     if (columnComplete(st.mayscore)) {
         return format(lang, Msg::statusColumnComplete, {sideName(game, true)});
     }
@@ -111,18 +125,22 @@ EventTrace traceBefore(const Game& game) {
     return {game.state().compscore, false, 0};
 }
 
+// The end, once judged, stands whoever is at the dice, the computer included:
+// its turn may stop at the judgement.
 std::string statusLine(const Game& game, const EventTrace& trace) {
-    const Language lang = game.language();
     const Phase phase = game.phase();
     if (phase == Phase::setup) {
-        return format(lang, Msg::statusSetup);
+        return format(game.language(), Msg::statusSetup);
+    }
+    if (game.endReported()) {
+        return computerDid(game, trace) + outcome(game);
     }
     if (phase == Phase::computer) {
         return computerPlaying(game, trace);
     }
     const std::string did = computerDid(game, trace);
-    if (const auto end = endAhead(game)) {
-        return did + *end;
+    if (const auto full = columnFull(game)) {
+        return did + *full;
     }
     return did + nextStep(game);
 }

@@ -12,4 +12,11 @@ inline QByteArray contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Puts `bytes` in a file, in place of what it held; false when not all of
+// them went in.
+[[nodiscard]] inline bool write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 } // namespace kvint::test

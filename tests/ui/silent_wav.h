@@ -1,8 +1,9 @@
 #pragma once
 
+#include "file_bytes.h"
+
 #include <QByteArray>
 #include <QDataStream>
-#include <QFile>
 #include <QString>
 
 namespace kvint::test {
@@ -22,11 +23,6 @@ inline QByteArray silentWav(quint32 samples) {
     out << samples;
     bytes.append(QByteArray(qsizetype(samples), char(0x80)));
     return bytes;
-}
-
-inline bool write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 } // namespace kvint::test

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "computer/computer.h"
-#include "game/game.h"
-#include "support/recording_platform.h"
+#include "computer_game.h"
 
 #include <gtest/gtest.h>
 
@@ -16,16 +14,10 @@ namespace kvint::test {
 
 // A game inside the computer's turn: dice, columns and strength set by hand,
 // then one link of the chain called directly.
-struct TurnTest : ::testing::Test {
-    RecordingPlatform pf;
-    Game game{pf, "."};
-    Computer computer{game.board()};
+struct TurnTest : ComputerGameTest {
     State& st = game.state();
 
-    TurnTest() {
-        game.setOpponent(computer);
-        pf.takeCalls();
-    }
+    TurnTest() { pf.takeCalls(); }
 
     void dice(std::initializer_list<int> fs) {
         std::size_t i = 1;

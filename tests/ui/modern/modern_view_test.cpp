@@ -1,5 +1,6 @@
 // The modern view: the switch that keeps the game, writing from the table,
 // the status line, the computer's throws held on view and the coach's hint.
+#include "fresh_folder.h"
 #include "modal_answers.h"
 #include "ui/common/qstring_conv.h"
 #include "ui/common/settings.h"
@@ -93,12 +94,9 @@ class ModernViewTest : public QObject {
   private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() {
-        assets_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(assets_->isValid()); // no sound files: every sound is passed over
-        kvint::ui::Settings modern;
-        modern.zoom = 100;
+        kvint::ui::Settings modern = kvint::test::at100();
         modern.modern = true;
-        kvint::ui::writeSettings(modern);
+        QVERIFY(kvint::test::startAfresh(assets_, modern));
     }
     void cleanup() { assets_.reset(); }
 
@@ -106,6 +104,7 @@ class ModernViewTest : public QObject {
     void aTableClickWritesAsTheTypedEntry();
     void statusLineTellsTheComputersEntryAndPass();
     void computerThrowsReachTheViewInOrder();
+    void aThrowOnViewTakesNoInput();
     void hintMarksTheDiceAndTheRow();
     void everyElementHasANameAndARole();
 
@@ -279,6 +278,41 @@ void ModernViewTest::computerThrowsReachTheViewInOrder() {
     press(w, Ctl::Command4);
     press(w, Ctl::Command3);
     QVERIFY(held.empty());
+}
+
+// The hold is a pause of the sound wait's own pacing, and the turn has taken
+// the dice from the person: what reaches the view in it leaves the game as
+// it is, without a sound.
+void ModernViewTest::aThrowOnViewTakesNoInput() {
+    Form1 w(assets_->path());
+    QStringList sounds;
+    w.platform().listenToSounds(
+        [&sounds](std::string_view file, kvint::Wait) { sounds << kvint::ui::toQString(file); });
+    const auto clickEverything = [&w, &sounds] {
+        const kvint::State state = w.game().state();
+        const kvint::Controls controls = w.game().controls();
+        sounds.clear();
+        for (auto* die : w.modernView().dice().findChildren<kvint::ui::DieButton*>()) {
+            QTest::mouseClick(die, Qt::LeftButton);
+        }
+        QTest::mouseClick(w.modernView().button(Ctl::Command1), Qt::LeftButton);
+        clickRow(w, kvint::cat::kvint, true);
+        clickRow(w, kvint::cat::kvint, false);
+        QVERIFY(w.game().state() == state);
+        QVERIFY(w.game().controls() == controls);
+        QVERIFY(sounds.isEmpty());
+    };
+    int holds = 0;
+    kvint::ui::SteadyTime now{};
+    w.platform().setPacing(kvint::ui::Pacing{[&now] { return now; },
+                                             [&](std::chrono::milliseconds span) {
+                                                 now += span;
+                                                 ++holds;
+                                                 clickEverything();
+                                             }});
+    enter(w, {"Вася"});
+    press(w, Ctl::Command3);
+    QVERIFY(holds > 0);
 }
 
 void ModernViewTest::hintMarksTheDiceAndTheRow() {

@@ -1,4 +1,5 @@
 #include "file_bytes.h"
+#include "fresh_folder.h"
 #include "game/snapshot.h"
 #include "modal_answers.h"
 #include "ui/common/settings.h"
@@ -61,13 +62,7 @@ class ResumeTest : public QObject {
 
   private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid()); // no sound files in it: every sound is passed over
-        kvint::ui::Settings at100;
-        at100.zoom = 100;
-        kvint::ui::writeSettings(at100);
-    }
+    void init() { QVERIFY(kvint::test::startAfresh(dir_)); }
     void cleanup() { dir_.reset(); }
 
     void yesTakesTheGameUpAsItWas();

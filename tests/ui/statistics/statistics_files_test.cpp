@@ -37,6 +37,7 @@ using kvint::ui::Tally;
 using kvint::ui::UnreadableFile;
 
 using kvint::test::contents;
+using kvint::test::write;
 
 namespace {
 
@@ -44,12 +45,6 @@ const QDate kMonday(2026, 12, 7);
 constexpr GameResult kWin{0, 1, 150, 138};  // Новичок, by 12
 constexpr GameResult kLoss{0, 1, 120, 160}; // Новичок, by 40
 constexpr GameResult kPro{0, 2, 99, 90};    // Профи, by 9
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // A file of empty figures but for the novice row's fields given.
 QByteArray withNovice(const QJsonObject& fields) {
@@ -193,7 +188,7 @@ class StatisticsFilesTest : public QObject {
             QVERIFY(QDir().mkpath(file_));
             break;
         case Hostile::huge:
-            write(file_, withNovice({}) + QByteArray(300 * 1024, ' '));
+            QVERIFY(write(file_, withNovice({}) + QByteArray(300 * 1024, ' ')));
             break;
         }
         const auto read = kvint::ui::readUserFile(file_, 256 * 1024);
@@ -245,14 +240,14 @@ class StatisticsFilesTest : public QObject {
     }
     void impossibleFiguresAreDamage() {
         QFETCH(QByteArray, bytes);
-        write(file_, bytes);
+        QVERIFY(write(file_, bytes));
         StatisticsStore store(file_);
         QCOMPARE(store.figures(), Statistics{});
         QCOMPARE(setAside(file_).size(), 1);
         QVERIFY(store.takeNotice().startsWith("Файл статистики повреждён"));
 
         // One damaged soon after another: both are kept.
-        write(file_, bytes);
+        QVERIFY(write(file_, bytes));
         QCOMPARE(StatisticsStore(file_).figures(), Statistics{});
         const QStringList aside = setAside(file_);
         QCOMPARE(aside.size(), 2);
@@ -266,11 +261,11 @@ class StatisticsFilesTest : public QObject {
     void countsStopAtTheBound() {
         QCOMPARE(largestMargin(), 279);
         const qint64 most = kMostGames;
-        write(file_, withNovice({{"played", most},
-                                 {"won", most},
-                                 {"best", 12},
-                                 {"marginSum", most * 12},
-                                 {"last", "2026-12-01"}}));
+        QVERIFY(write(file_, withNovice({{"played", most},
+                                         {"won", most},
+                                         {"best", 12},
+                                         {"marginSum", most * 12},
+                                         {"last", "2026-12-01"}})));
         StatisticsStore store(file_);
         QVERIFY(store.record(kWin, kMonday));
         QVERIFY(store.record({0, 1, 2147483647, -2147483647 - 1}, kMonday));

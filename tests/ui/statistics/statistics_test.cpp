@@ -23,17 +23,12 @@ using kvint::ui::StatisticsStore;
 using kvint::ui::Tally;
 
 using kvint::test::contents;
+using kvint::test::write;
 
 namespace {
 
 const QDate kMonday(2026, 12, 7);
 const QDate kTuesday(2026, 12, 8);
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QPushButton* clearButton(StatisticsDialog& dialog) {
     for (auto* b : dialog.findChildren<QPushButton*>()) {
@@ -93,7 +88,7 @@ class StatisticsTest : public QObject {
     void unreadableFilesAreSetAsideOnce() {
         QFETCH(QByteArray, bytes);
         QVERIFY(QDir().mkpath(QFileInfo(file_).path()));
-        write(file_, bytes);
+        QVERIFY(write(file_, bytes));
         StatisticsStore store(file_);
         QCOMPARE(store.figures(), kvint::ui::Statistics{});
         const QStringList aside = setAside(QFileInfo(file_).dir());
@@ -128,7 +123,7 @@ class StatisticsTest : public QObject {
         QCOMPARE(QFileInfo(file_).dir().entryList(QDir::Files), QStringList{"statistics.json"});
 
         // Nowhere to write: the figures stay in memory and the game goes on.
-        write(dir_->filePath("blocked"), "a file, not a folder");
+        QVERIFY(write(dir_->filePath("blocked"), "a file, not a folder"));
         StatisticsStore blocked(dir_->filePath("blocked/statistics.json"));
         QVERIFY(!blocked.record({0, 0, 10, 5}, kMonday));
         QCOMPARE(blocked.figures()[Opponent::master].played, 1);
@@ -136,7 +131,7 @@ class StatisticsTest : public QObject {
 
     void theDialogShowsTheNoticeOnceAndClearsOnlyWhenAsked() {
         QVERIFY(QDir().mkpath(QFileInfo(file_).path()));
-        write(file_, "damaged");
+        QVERIFY(write(file_, "damaged"));
         StatisticsStore store(file_);
         StatisticsDialog first(store, nullptr);
         QVERIFY(!first.notice().isHidden());
@@ -165,7 +160,7 @@ class StatisticsTest : public QObject {
     // Figures that cannot be written are told in the next dialog, once, and
     // a clear that cannot be written in the dialog that tried it.
     void aFailedWriteIsToldOnceInTheDialog() {
-        write(dir_->filePath("blocked"), "a file, not a folder");
+        QVERIFY(write(dir_->filePath("blocked"), "a file, not a folder"));
         const QString file = dir_->filePath("blocked/statistics.json");
         StatisticsStore store(file);
         QVERIFY(!store.record({0, 0, 10, 5}, kMonday));
@@ -197,12 +192,13 @@ class StatisticsTest : public QObject {
     // file of version 1 reads with every game unhinted.
     void hintedGamesAreCountedApart() {
         QVERIFY(QDir().mkpath(QFileInfo(file_).path()));
-        write(file_, R"({"version":1,"rows":{"novice":{"played":1,"won":1,"lost":0,"drawn":0,)"
-                     R"("best":12,"marginSum":12,"last":"2026-12-07"},)"
-                     R"("master":{"played":0,"won":0,"lost":0,"drawn":0,"best":0,"marginSum":0,)"
-                     R"("last":""},"pro":{"played":0,"won":0,"lost":0,"drawn":0,"best":0,)"
-                     R"("marginSum":0,"last":""},"twoPlayers":{"played":0,"won":0,"lost":0,)"
-                     R"("drawn":0,"best":0,"marginSum":0,"last":""}}})");
+        QVERIFY(write(file_,
+                      R"({"version":1,"rows":{"novice":{"played":1,"won":1,"lost":0,"drawn":0,)"
+                      R"("best":12,"marginSum":12,"last":"2026-12-07"},)"
+                      R"("master":{"played":0,"won":0,"lost":0,"drawn":0,"best":0,"marginSum":0,)"
+                      R"("last":""},"pro":{"played":0,"won":0,"lost":0,"drawn":0,"best":0,)"
+                      R"("marginSum":0,"last":""},"twoPlayers":{"played":0,"won":0,"lost":0,)"
+                      R"("drawn":0,"best":0,"marginSum":0,"last":""}}})"));
         const Tally oneWin{1, 1, 0, 0, 12, 12, kMonday};
         {
             StatisticsStore store(file_);

@@ -1,3 +1,4 @@
+#include "fresh_folder.h"
 #include "modal_answers.h"
 #include "ui/common/settings.h"
 #include "ui/window/form1.h"
@@ -56,13 +57,7 @@ class CoachTest : public QObject {
 
   private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init() {
-        assets_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(assets_->isValid());
-        kvint::ui::Settings at100;
-        at100.zoom = 100;
-        kvint::ui::writeSettings(at100);
-    }
+    void init() { QVERIFY(kvint::test::startAfresh(assets_)); }
     void cleanup() { assets_.reset(); }
 
     void hintShowsForThePositionOnViewOnlyAndClears();

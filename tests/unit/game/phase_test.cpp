@@ -1,19 +1,15 @@
-#include "computer/computer.h"
-#include "game/game.h"
-#include "support/recording_platform.h"
+#include "computer_game.h"
 
 #include <gtest/gtest.h>
 
 namespace kvint::test {
 namespace {
 
+using GamePhase = ComputerGameTest;
+
 // Where the game stands, who may write and what an entry would give, through
 // a turn against the computer and then a game of two people.
-TEST(GamePhase, FollowsTheTurnsAndTellsOnlyTheWritingSideWhatItWouldWrite) {
-    RecordingPlatform pf;
-    Game game{pf, "."};
-    Computer computer{game.board()};
-    game.setOpponent(computer);
+TEST_F(GamePhase, FollowsTheTurnsAndTellsOnlyTheWritingSideWhatItWouldWrite) {
     EXPECT_EQ(game.phase(), Phase::setup);
     EXPECT_EQ(game.writingColumn(), std::nullopt);
     EXPECT_EQ(game.dieView(1), DieView::away);
@@ -37,11 +33,11 @@ TEST(GamePhase, FollowsTheTurnsAndTellsOnlyTheWritingSideWhatItWouldWrite) {
     EXPECT_EQ(game.outlook({true, 1})->outcome, Outlook::Outcome::diceInAir);
     EXPECT_EQ(game.outlook({true, 1})->button, Ctl::Command2);
 
-    // The computer's entry sounds while its turn is on; then the person is to
-    // roll, and nobody writes until then.
+    // The computer's turn is on from the sound that starts it to its entry;
+    // then the person is to roll, and nobody writes until then.
     std::vector<Phase> atEntry;
     pf.onCall = [&](const std::string& call) {
-        if (call == "sound wow.wav 0") {
+        if (call == "sound dice05.wav 2" || call == "sound wow.wav 0") {
             atEntry.push_back(game.phase());
         }
     };
@@ -49,7 +45,7 @@ TEST(GamePhase, FollowsTheTurnsAndTellsOnlyTheWritingSideWhatItWouldWrite) {
     pf.faces({6, 5, 4, 3, 2, 1});
     game.click(Ctl::Command2);
     EXPECT_EQ(game.state().mayscore(1), 3);
-    EXPECT_EQ(atEntry, std::vector<Phase>{Phase::computer});
+    EXPECT_EQ(atEntry, (std::vector<Phase>{Phase::computer, Phase::computer}));
     EXPECT_EQ(game.phase(), Phase::leftSide);
     EXPECT_EQ(game.writingColumn(), std::nullopt);
     EXPECT_EQ(game.outlook({true, 2}), std::nullopt);

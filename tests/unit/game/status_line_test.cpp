@@ -1,20 +1,16 @@
-#include "computer/computer.h"
-#include "game/game.h"
+#include "computer_game.h"
 #include "game/status_line.h"
-#include "support/recording_platform.h"
 
 #include <gtest/gtest.h>
 
 namespace kvint::test {
 namespace {
 
+using StatusLine = ComputerGameTest;
+
 // The line after each event of a game against the computer: the person's
 // rolls, the computer's entry and its pass, a full column and the end.
-TEST(StatusLine, TellsWhatTheEventDidAndWhatComesNext) {
-    RecordingPlatform pf;
-    Game game{pf, "."};
-    Computer computer{game.board()};
-    game.setOpponent(computer);
+TEST_F(StatusLine, TellsWhatTheEventDidAndWhatComesNext) {
     EventTrace trace = traceBefore(game);
     EXPECT_EQ(statusLine(game, trace), "Выберите игру и нажмите «Вход».");
 
@@ -24,13 +20,13 @@ TEST(StatusLine, TellsWhatTheEventDidAndWhatComesNext) {
     EXPECT_EQ(statusLine(game, trace),
               "Аня: бросок 1 из 3. Отметьте кубики для переброса или запишите комбинацию.");
 
-    // The computer rolls the straight outright; while it plays, the line
-    // tells its turn, then its entry.
+    // The computer rolls the straight outright; while it plays, from the
+    // sound that starts its turn on, the line tells its turn, then its entry.
     trace = traceBefore(game);
     trace.computerPlayed = true;
     std::vector<std::string> playing;
     pf.onCall = [&](const std::string& call) {
-        if (call == "focus Command4" || call == "sound wow.wav 0") {
+        if (call == "sound dice05.wav 2" || call == "focus Command4" || call == "sound wow.wav 0") {
             playing.push_back(statusLine(game, trace));
         }
     };
@@ -38,8 +34,8 @@ TEST(StatusLine, TellsWhatTheEventDidAndWhatComesNext) {
     pf.faces({6, 5, 4, 3, 2, 1});
     game.click(Ctl::Command2);
     pf.onCall = nullptr;
-    EXPECT_EQ(playing,
-              (std::vector<std::string>{"Ход компьютера.", "Компьютер записал strit: 21."}));
+    EXPECT_EQ(playing, (std::vector<std::string>{"Ход компьютера.", "Ход компьютера.",
+                                                 "Компьютер записал strit: 21."}));
     EXPECT_EQ(statusLine(game, trace),
               "Компьютер записал strit: 21. Аня: ваш ход. Нажмите «бросай».");
 
@@ -71,7 +67,42 @@ TEST(StatusLine, TellsWhatTheEventDidAndWhatComesNext) {
     EXPECT_EQ(statusLine(game, trace),
               "Компьютер: все позиции записаны. Следующий бросок подведёт итог игры.");
     game.click(Ctl::Command4);
-    EXPECT_EQ(statusLine(game, trace), "Игра окончена. Новая игра — F2.");
+    EXPECT_EQ(statusLine(game, trace),
+              "Игра окончена. Победа: Компьютер, 111 : 2. Новая игра — F2.");
+
+    // The judged end reads the totals as they stand, as the next judgement
+    // would.
+    st.mayscore(2) = 109;
+    EXPECT_EQ(statusLine(game, trace), "Игра окончена. Ничья, 111 : 111. Новая игра — F2.");
+    st.mayscore(3) = 9;
+    EXPECT_EQ(statusLine(game, trace), "Игра окончена. Победа: Аня, 120 : 111. Новая игра — F2.");
+}
+
+// Once the person's last entry hands the dice over, the line no longer
+// invites them to act: through the sound that starts the computer's turn,
+// and through the box that judges the end there, with the winner named.
+TEST_F(StatusLine, AfterTheLastEntryTellsTheComputersTurnAndThenWhoWon) {
+    pf.answers = {"Аня"};
+    pf.faces({6, 6, 6, 6, 6, 5});
+    game.click(Ctl::Command7);
+    State& st = game.state();
+    st.mayscore = {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0}};
+    st.compscore = {{8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 0}};
+    const EventTrace trace = traceBefore(game);
+    std::vector<std::string> seen;
+    pf.onCall = [&](const std::string& call) {
+        if (call.starts_with("sound dice05.wav 2") || call.starts_with("msgbox")) {
+            seen.push_back(statusLine(game, trace));
+        }
+    };
+    pf.answers = {"kvint"};
+    game.click(Ctl::Command2);
+    pf.onCall = nullptr;
+    EXPECT_EQ(st.mayscore(cat::kvint), 35);
+    EXPECT_EQ(seen, (std::vector<std::string>{
+                        "Ход компьютера.",
+                        "Игра окончена. Победа: Аня, 90 : 80. Новая игра — F2.",
+                    }));
 }
 
 } // namespace
