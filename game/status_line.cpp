@@ -1,5 +1,7 @@
 #include "game/status_line.h"
 
+#include "game/side_name.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,24 +19,6 @@ std::optional<std::size_t> computerEntry(const Game& game, const EventTrace& tra
         }
     }
     return std::nullopt;
-}
-
-// The side as the line names it: the name typed for it, else "Вы" or
-// "Компьютер" against the computer and the player's number in a game of two.
-std::string sideName(const Game& game, bool left) {
-    const State& st = game.state();
-    const Language lang = game.language();
-    const bool twoPlayers = st.gamemode == 1;
-    if (left && !st.name1.empty()) {
-        return st.name1;
-    }
-    if (!left && twoPlayers && !st.name2.empty()) {
-        return st.name2;
-    }
-    if (left) {
-        return format(lang, twoPlayers ? Msg::spokenPlayerOne : Msg::spokenYou);
-    }
-    return format(lang, twoPlayers ? Msg::spokenPlayerTwo : Msg::spokenComputer);
 }
 
 std::string trimmed(std::string_view text) {

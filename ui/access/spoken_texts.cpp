@@ -1,5 +1,6 @@
 #include "ui/access/spoken_texts.h"
 
+#include "game/side_name.h"
 #include "ui/common/qstring_conv.h"
 
 namespace kvint::ui {
@@ -13,22 +14,10 @@ QString say(const Game& game, Msg id, std::initializer_list<std::string_view> ar
     return textOf(game.language(), id, args);
 }
 
-QString sideName(const Game& game, bool left) {
-    const State& st = game.state();
-    if (st.gamemode != 1) {
-        return say(game, left ? Msg::spokenYou : Msg::spokenComputer);
-    }
-    const std::string& name = left ? st.name1 : st.name2;
-    if (!name.empty()) {
-        return toQString(name);
-    }
-    return say(game, left ? Msg::spokenPlayerOne : Msg::spokenPlayerTwo);
-}
-
 QString cellName(const Game& game, Cell cell) {
     const QString points = caption(game, cell.left ? may(cell.k) : comp(cell.k));
     return say(game, Msg::spokenCell,
-               {toStdString(sideName(game, cell.left)), toStdString(categoryName(game, cell)),
+               {sideName(game, cell.left), toStdString(categoryName(game, cell)),
                 toStdString(points.isEmpty() ? say(game, Msg::spokenFree) : points)});
 }
 

@@ -1,24 +1,12 @@
 #include "ui/modern/table_model.h"
 
 #include "game/game.h"
+#include "game/side_name.h"
 #include "ui/access/spoken_texts.h"
 #include "ui/common/qstring_conv.h"
 
 namespace kvint::ui {
 namespace {
-
-// The header of a column is its name label; before the first game, while
-// that is empty, the side is named as a screen reader names it.
-QString sideName(const Game& game, bool left) {
-    QString caption = toQString(game.controls()[left ? Ctl::Label8 : Ctl::Label32].text).trimmed();
-    if (!caption.isEmpty()) {
-        return caption;
-    }
-    if (game.state().gamemode == 1) {
-        return textOf(game.language(), left ? Msg::spokenPlayerOne : Msg::spokenPlayerTwo);
-    }
-    return textOf(game.language(), left ? Msg::spokenYou : Msg::spokenComputer);
-}
 
 Msg meaningOf(std::size_t k) {
     return static_cast<Msg>(static_cast<std::size_t>(Msg::meaningOnes) + k - 1);
@@ -69,7 +57,7 @@ ScoreModel tableModel(const Game& game) {
     for (std::size_t side = 0; side < model.sides.size(); ++side) {
         const bool left = side == 0;
         ScoreSide& s = model.sides.at(side);
-        s.name = sideName(game, left);
+        s.name = toQString(sideName(game, left));
         for (std::size_t k = 1; k <= kCategories; ++k) {
             s.entries.at(k - 1) = entryOf(game, {left, k});
         }

@@ -108,9 +108,9 @@ void AccessTest::screenReadersHearWhatIsOnView() {
     const kvint::State& st = w.game().state();
     QCOMPARE(spokenName(w, Ctl::Text3), QString("Кубик 3: %1").arg(st.kubik(3)));
     QCOMPARE(accessible(w, Ctl::Text3).text(QAccessible::Value), QString::number(st.kubik(3)));
-    QCOMPARE(spokenName(w, Ctl::Label18), QString("Вы, strit: свободно"));
+    QCOMPARE(spokenName(w, Ctl::Label18), QString("Вася, strit: свободно"));
     QCOMPARE(spokenName(w, Ctl::comp10), QString("Компьютер, care: свободно"));
-    QCOMPARE(spokenName(w, Ctl::Label10), QString("Вы, 1: свободно"));
+    QCOMPARE(spokenName(w, Ctl::Label10), QString("Вася, 1: свободно"));
 
     click(w, Ctl::Text3);
     // The box is off view; its caption still tells of it.
@@ -121,7 +121,7 @@ void AccessTest::screenReadersHearWhatIsOnView() {
     answers.type("kvint");
     click(w, Ctl::Command2);
     QVERIFY(answers.allAnswered());
-    QCOMPARE(spokenName(w, Ctl::may11), QString("Вы, kvint: %1").arg(st.mayscore(11)));
+    QCOMPARE(spokenName(w, Ctl::may11), QString("Вася, kvint: %1").arg(st.mayscore(11)));
     QCOMPARE(spokenName(w, Ctl::Label20), spokenName(w, Ctl::may11));
 }
 
