@@ -20,6 +20,16 @@ int ceilPixels(int twipValue, double factor) {
     return static_cast<int>(std::ceil(twipValue * factor / kTwipsPerPixel - kSlack));
 }
 
+// The largest step up to `top` that passes, else the smallest.
+int largestPassing(int top, const std::function<bool(int)>& passes) {
+    for (auto step = kZoomSteps.rbegin(); step != kZoomSteps.rend(); ++step) {
+        if (*step <= top && passes(*step)) {
+            return *step;
+        }
+    }
+    return kZoomSteps.front();
+}
+
 } // namespace
 
 QRect scaledRect(const QRect& twipsRect, double factor) {
@@ -84,6 +94,20 @@ int fittedStep(int percent, QSize sizeAt100, QSize available) {
         }
     }
     return chosen;
+}
+
+int fittedStep(int percent, QSize available, const std::function<QSize(int)>& sizeAt) {
+    return largestPassing(nearestStep(percent), [&](int step) {
+        const QSize size = sizeAt(step);
+        return size.width() <= available.width() && size.height() <= available.height();
+    });
+}
+
+int firstStep(const std::function<QSize(int)>& sizeAt, QSize available) {
+    return largestPassing(kZoomSteps.back(), [&](int step) {
+        const QSize size = sizeAt(step);
+        return size.width() <= available.width() && 2 * size.height() <= available.height();
+    });
 }
 
 QFont scaledFont(QFont font, double factor) {
