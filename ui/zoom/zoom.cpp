@@ -22,12 +22,9 @@ int ceilPixels(int twipValue, double factor) {
 
 // The largest step up to `top` that passes, else the smallest.
 int largestPassing(int top, const std::function<bool(int)>& passes) {
-    for (auto step = kZoomSteps.rbegin(); step != kZoomSteps.rend(); ++step) {
-        if (*step <= top && passes(*step)) {
-            return *step;
-        }
-    }
-    return kZoomSteps.front();
+    const auto found = std::find_if(kZoomSteps.rbegin(), kZoomSteps.rend(),
+                                    [&](int step) { return step <= top && passes(step); });
+    return found == kZoomSteps.rend() ? kZoomSteps.front() : *found;
 }
 
 } // namespace
