@@ -17,6 +17,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <vector>
 
 namespace kvint::ui {
 namespace {
@@ -139,14 +140,30 @@ void ModernView::arrange(Arrangement arrangement) {
     grid_->invalidate();
 }
 
+// The choice comes back, whole, at every new game, so the room is measured
+// with it on view, also while it or some of its buttons are away.
 QSize ModernView::fitInto(QSize room) {
+    keepChoiceRoom(true);
     arrange(Arrangement::upright);
-    const QSize upright = sizeHint();
-    if (upright.width() <= room.width() && upright.height() <= room.height()) {
-        return upright;
+    QSize asked = sizeHint();
+    if (asked.width() > room.width() || asked.height() > room.height()) {
+        arrange(Arrangement::landscape);
+        asked = sizeHint();
     }
-    arrange(Arrangement::landscape);
-    return sizeHint();
+    keepChoiceRoom(false);
+    return asked;
+}
+
+void ModernView::keepChoiceRoom(bool keep) {
+    std::vector<QWidget*> choice = {choice_};
+    for (Ctl c : kChoices) {
+        choice.push_back(button(c));
+    }
+    for (QWidget* w : choice) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(keep);
+        w->setSizePolicy(policy);
+    }
 }
 
 void ModernView::buildButtons() {

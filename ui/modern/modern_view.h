@@ -79,6 +79,7 @@ class ModernView final : public QWidget {
     void buildChoice();
     void buildButtons();
     void placeChoices(bool oneRow);
+    void keepChoiceRoom(bool keep);
     void mirrorButtons(const Game& game);
     void keepStatusWhole(bool atItsWidth);
 
