@@ -17,6 +17,7 @@ namespace {
 
 constexpr int kTumbleMs = 220;
 constexpr int kDieAt100 = 72; // the side of a die asked for at 100 %
+constexpr double kRollLineScale = 1.25;
 
 // The arrangement that gives the dice the largest side in the room: six in
 // a row, two rows of three or three rows of two.
@@ -48,6 +49,7 @@ DiceView::DiceView(QWidget* parent)
     }
     rollLine_ = new QLabel(this);
     rollLine_->setAlignment(Qt::AlignCenter);
+    fitRollLine();
     tumble_->setDuration(kTumbleMs);
     tumble_->setStartValue(0.0);
     tumble_->setEndValue(1.0);
@@ -87,8 +89,16 @@ void DiceView::setZoom(int percent) {
     updateGeometry();
 }
 
+void DiceView::setBesideTable(bool beside) {
+    besideTable_ = beside;
+    updateGeometry();
+}
+
 QSize DiceView::sizeHint() const {
     const int side = kDieAt100 * zoom_ / 100;
+    if (besideTable_) {
+        return {side / 2 * 3, side / 2 * 2 + lineHeight()};
+    }
     return {side * 6, side + lineHeight()};
 }
 
@@ -148,30 +158,40 @@ void DiceView::resizeEvent(QResizeEvent* /*event*/) {
 void DiceView::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
+        fitRollLine();
         updateGeometry();
         placeDice();
     }
 }
 
-// The roll line's font grows with the dice, so it stays in proportion at
-// every size; the dice take the room above it, centred.
-void DiceView::placeDice() {
+// The roll line follows the font, not the dice, so the room asked for it is
+// the room it takes and it is never clipped, however the dice grow.
+void DiceView::fitRollLine() {
     QFont line = font();
-    const Grid first = bestGrid(size());
-    line.setPixelSize(std::max(10, first.side / 5));
+    if (line.pixelSize() > 0) {
+        line.setPixelSize(qRound(line.pixelSize() * kRollLineScale));
+    } else {
+        line.setPointSizeF(line.pointSizeF() * kRollLineScale);
+    }
     rollLine_->setFont(line);
-    const int lineH = rollLine_->sizeHint().height();
+}
+
+// The dice take the room the roll line leaves; the two stand together,
+// centred.
+void DiceView::placeDice() {
+    const int lineH = lineHeight();
     const QSize room(width(), std::max(0, height() - lineH));
     const Grid grid = bestGrid(room);
     const int left = (width() - grid.side * grid.columns) / 2;
     const int top = (room.height() - grid.side * grid.rows) / 2;
+    const int lineTop = top + grid.side * grid.rows;
     for (std::size_t i = 0; i < kDice; ++i) {
         const int column = static_cast<int>(i) % grid.columns;
         const int row = static_cast<int>(i) / grid.columns;
         dice_.at(i)->setGeometry(left + column * grid.side, top + row * grid.side, grid.side,
                                  grid.side);
     }
-    rollLine_->setGeometry(0, room.height(), width(), lineH);
+    rollLine_->setGeometry(0, lineTop, width(), lineH);
 }
 
 } // namespace kvint::ui

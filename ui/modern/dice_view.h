@@ -41,7 +41,8 @@ struct DiceModel {
 };
 
 // Six dice drawn from SVG at the screen's pixel ratio, as large as the widget
-// lets them be, with the roll line ("Бросок 2 из 3") under them. A pure view:
+// lets them be, with the roll line ("Бросок 2 из 3") under them in the
+// widget's font, a size larger. A pure view:
 // it shows the model it is given and reports clicks, never changing the game.
 class DiceView final : public QWidget {
     Q_OBJECT
@@ -63,6 +64,9 @@ class DiceView final : public QWidget {
     // The size the view asks for grows with the zoom, in percent (100 = as
     // designed); the dice always fill the room they are given.
     void setZoom(int percent);
+    // Room asked for six dice in a row, or, beside the score table, for
+    // smaller dice in two rows of three, which grow into any room left there.
+    void setBesideTable(bool beside);
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override;
@@ -81,6 +85,7 @@ class DiceView final : public QWidget {
     void showModel(const DiceModel& before);
     void startTumble(const std::array<bool, kDice>& changed);
     void stopTumble();
+    void fitRollLine();
     [[nodiscard]] int lineHeight() const;
 
     DiceModel model_;
@@ -91,6 +96,7 @@ class DiceView final : public QWidget {
     std::unique_ptr<QVariantAnimation> tumble_;
     bool animated_ = true;
     int zoom_ = 100;
+    bool besideTable_ = false;
 };
 
 } // namespace kvint::ui

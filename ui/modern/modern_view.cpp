@@ -8,12 +8,16 @@
 #include "ui/modern/table_model.h"
 
 #include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
+
+#include <algorithm>
+#include <vector>
 
 namespace kvint::ui {
 namespace {
@@ -21,6 +25,19 @@ namespace {
 constexpr std::size_t slot(Ctl c) {
     return static_cast<std::size_t>(c);
 }
+
+// The status line keeps room for this many lines, so a longer message does
+// not shift the view.
+constexpr int kStatusLines = 2;
+// The view's grid and the choice's grid have at most this many rows and
+// columns, a stretch included.
+constexpr int kGridRows = 5;
+constexpr int kChoiceColumns = 7;
+
+// Where each choice stands in two rows: the kinds of game with "Вход",
+// then the strengths.
+constexpr std::array<std::pair<int, int>, 6> kChoiceCells = {
+    {{0, 0}, {0, 1}, {1, 0}, {1, 1}, {1, 2}, {0, 2}}};
 
 // A caption as typed: an ampersand is no shortcut mark.
 QString shownText(const std::string& text) {
@@ -39,20 +56,20 @@ void showThrow(DiceModel& model, const std::array<Face, kDice>& faces) {
 
 ModernView::ModernView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("modernView"));
-    auto* column = new QVBoxLayout(this);
+    grid_ = new QGridLayout(this);
     buildChoice();
-    column->addWidget(choice_);
     table_ = new ScoreTable(this);
-    column->addWidget(table_, 1);
     dice_ = new DiceView(this);
-    column->addWidget(dice_);
     buildButtons();
-    column->addWidget(turnRow_);
     status_ = new QLabel(this);
     status_->setWordWrap(true);
     status_->setTextFormat(Qt::PlainText); // the players' names as typed
     status_->setObjectName(QStringLiteral("statusLine"));
-    column->addWidget(status_);
+    // The others set the width; the message wraps into it.
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    status_->installEventFilter(this);
+    arrange(Arrangement::upright);
+    keepStatusWhole(false);
     connect(dice_, &DiceView::dieClicked, this,
             [this](std::size_t i) { emit controlClicked(textBox(i)); });
     connect(table_, &ScoreTable::categoryClicked, this, &ModernView::categoryClicked);
@@ -60,7 +77,7 @@ ModernView::ModernView(QWidget* parent) : QWidget(parent) {
 
 void ModernView::buildChoice() {
     choice_ = new QGroupBox(this);
-    auto* row = new QHBoxLayout(choice_);
+    choiceGrid_ = new QGridLayout(choice_);
     for (Ctl c : kChoices) {
         QAbstractButton* b = nullptr;
         if (kindOf(c) == Kind::option) {
@@ -72,11 +89,81 @@ void ModernView::buildChoice() {
         } else {
             b = new QPushButton(choice_);
         }
-        row->addWidget(b);
         connect(b, &QAbstractButton::clicked, this, [this, c] { emit controlClicked(c); });
         buttons_.at(slot(c)) = b;
     }
-    row->addStretch(); // the choices keep to the left at any width
+}
+
+// In one row, or in two beside the table, where the room is narrower; a
+// stretch after them keeps the choices to the left at any width.
+void ModernView::placeChoices(bool oneRow) {
+    for (int column = 0; column < kChoiceColumns; ++column) {
+        choiceGrid_->setColumnStretch(column, 0);
+    }
+    for (std::size_t i = 0; i < kChoices.size(); ++i) {
+        QAbstractButton* b = button(kChoices.at(i));
+        choiceGrid_->removeWidget(b);
+        const auto [row, column] = oneRow ? std::pair{0, static_cast<int>(i)} : kChoiceCells.at(i);
+        choiceGrid_->addWidget(b, row, column);
+    }
+    choiceGrid_->setColumnStretch(oneRow ? static_cast<int>(kChoices.size()) : 3, 1);
+}
+
+void ModernView::arrange(Arrangement arrangement) {
+    arrangement_ = arrangement;
+    const bool upright = arrangement == Arrangement::upright;
+    for (QWidget* w : std::initializer_list<QWidget*>{choice_, table_, dice_, turnRow_, status_}) {
+        grid_->removeWidget(w);
+    }
+    for (int row = 0; row < kGridRows; ++row) {
+        grid_->setRowStretch(row, 0);
+    }
+    // Beside the table, a wider window widens the dice, not the table.
+    grid_->setColumnStretch(1, upright ? 0 : 1);
+    placeChoices(upright);
+    dice_->setBesideTable(!upright);
+    if (upright) {
+        grid_->addWidget(choice_, 0, 0);
+        grid_->addWidget(table_, 1, 0);
+        grid_->addWidget(dice_, 2, 0);
+        grid_->addWidget(turnRow_, 3, 0);
+        grid_->addWidget(status_, 4, 0);
+        grid_->setRowStretch(2, 1); // the dice grow into the room there is
+    } else {
+        grid_->addWidget(table_, 0, 0, kGridRows - 1, 1, Qt::AlignTop);
+        grid_->addWidget(choice_, 0, 1);
+        grid_->addWidget(dice_, 1, 1);
+        grid_->addWidget(turnRow_, 2, 1);
+        grid_->addWidget(status_, 3, 1);
+        grid_->setRowStretch(1, 1);
+    }
+    grid_->invalidate();
+}
+
+// The choice comes back, whole, at every new game, so the room is measured
+// with it on view, also while it or some of its buttons are away.
+QSize ModernView::fitInto(QSize room) {
+    keepChoiceRoom(true);
+    arrange(Arrangement::upright);
+    QSize asked = sizeHint();
+    if (asked.width() > room.width() || asked.height() > room.height()) {
+        arrange(Arrangement::landscape);
+        asked = sizeHint();
+    }
+    keepChoiceRoom(false);
+    return asked;
+}
+
+void ModernView::keepChoiceRoom(bool keep) {
+    std::vector<QWidget*> choice = {choice_};
+    for (Ctl c : kChoices) {
+        choice.push_back(button(c));
+    }
+    for (QWidget* w : choice) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(keep);
+        w->setSizePolicy(policy);
+    }
 }
 
 void ModernView::buildButtons() {
@@ -112,6 +199,7 @@ void ModernView::refresh(const Game& game, const ModernExtras& extras) {
     if (status_->text() != extras.status) {
         status_->setText(extras.status);
         status_->setAccessibleDescription(extras.status);
+        keepStatusWhole(true);
     }
     status_->setAccessibleName(textOf(game.language(), Msg::spokenStatusLine));
 }
@@ -120,7 +208,10 @@ void ModernView::refresh(const Game& game, const ModernExtras& extras) {
 // The choice stands while the game's own choice panel does.
 void ModernView::mirrorButtons(const Game& game) {
     const Controls& model = game.controls();
-    choice_->setTitle(shownText(model[Ctl::Frame1].text));
+    // Some styles measure a title a few pixels short of what they draw at
+    // large sizes; a space after it keeps its last letter whole.
+    choice_->setTitle(shownText(model[Ctl::Frame1].text) + u' ');
+    choice_->setAccessibleName(toQString(model[Ctl::Frame1].text).trimmed());
     choice_->setVisible(model[Ctl::Frame1].visible);
     for (std::size_t c = 0; c < kControlCount; ++c) {
         QAbstractButton* b = buttons_.at(c);
@@ -141,10 +232,7 @@ void ModernView::mirrorButtons(const Game& game) {
 }
 
 void ModernView::setZoom(int percent) {
-    zoom_ = percent;
     dice_->setZoom(percent);
-    table_->setZoom(percent);
-    updateGeometry();
 }
 
 void ModernView::focusControl(Ctl c) {
@@ -157,11 +245,27 @@ void ModernView::focusControl(Ctl c) {
     }
 }
 
-// Room for the table's eleven rows and the dice at the zoom step.
-QSize ModernView::sizeHint() const {
-    constexpr int width = 520;
-    constexpr int height = 600;
-    return {width * zoom_ / 100, height * zoom_ / 100};
+// Two lines at least, more when the message needs them at the width the
+// line has: the view then grows rather than cut the message. A new font
+// leaves the width to the layout, which the line's next resize follows.
+void ModernView::keepStatusWhole(bool atItsWidth) {
+    const int lines = kStatusLines * status_->fontMetrics().lineSpacing();
+    const int wrapped = atItsWidth ? status_->heightForWidth(status_->width()) : 0;
+    status_->setMinimumHeight(std::max(lines, wrapped));
+}
+
+void ModernView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        keepStatusWhole(false);
+    }
+}
+
+bool ModernView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == status_ && event->type() == QEvent::Resize) {
+        keepStatusWhole(true);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace kvint::ui

@@ -10,6 +10,7 @@
 #include <optional>
 
 class QAbstractButton;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 
@@ -41,9 +42,20 @@ class ModernView final : public QWidget {
   public:
     explicit ModernView(QWidget* parent);
 
+    // Upright: the choice, the table, the dice, the buttons and the status
+    // line one above the other. Landscape: the table on the left, the rest
+    // beside it, for screens too low for the upright one.
+    enum class Arrangement : unsigned char { upright, landscape };
+
     void refresh(const Game& game, const ModernExtras& extras);
-    // Fonts and the room asked for follow the window's zoom step.
+    // The dice follow the window's zoom step; every text follows the font
+    // the view inherits, which the window scales by the same step.
     void setZoom(int percent);
+    // Lays the view out upright when that fits into `room`, else landscape,
+    // and gives the room it then asks for.
+    QSize fitInto(QSize room);
+    void arrange(Arrangement arrangement);
+    [[nodiscard]] Arrangement arrangement() const { return arrangement_; }
     // Focus on the widget that stands for the control, when there is one on view.
     void focusControl(Ctl c);
 
@@ -53,18 +65,23 @@ class ModernView final : public QWidget {
     // The button or choice that stands for a control, or null.
     [[nodiscard]] QAbstractButton* button(Ctl c) const;
 
-    [[nodiscard]] QSize sizeHint() const override;
-
   signals:
     // A button, a choice or a die: the classic control it stands for.
     void controlClicked(Ctl c);
     // A free category of the side that writes was clicked; k is 1..11.
     void categoryClicked(std::size_t k);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void buildChoice();
     void buildButtons();
+    void placeChoices(bool oneRow);
+    void keepChoiceRoom(bool keep);
     void mirrorButtons(const Game& game);
+    void keepStatusWhole(bool atItsWidth);
 
     // The controls that have a button or choice here, in the order shown.
     static constexpr std::array kChoices = {Ctl::Option1, Ctl::Option2, Ctl::Check1,
@@ -72,14 +89,17 @@ class ModernView final : public QWidget {
     static constexpr std::array kTurnButtons = {Ctl::Command1, Ctl::Command2, Ctl::Command5,
                                                 Ctl::Command3, Ctl::Command6, Ctl::Command4};
 
-    // Child widgets belong to their Qt parent; these only point at them.
+    // Child widgets and layouts belong to their Qt parent; these only point
+    // at them.
+    QGridLayout* grid_ = nullptr;
+    QGridLayout* choiceGrid_ = nullptr;
     QGroupBox* choice_ = nullptr;
     ScoreTable* table_ = nullptr;
     DiceView* dice_ = nullptr;
     QWidget* turnRow_ = nullptr;
     QLabel* status_ = nullptr;
     std::array<QAbstractButton*, kControlCount> buttons_{};
-    int zoom_ = 100;
+    Arrangement arrangement_ = Arrangement::upright;
 };
 
 } // namespace kvint::ui

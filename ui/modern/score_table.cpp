@@ -62,6 +62,7 @@ int total(const ScoreSide& side) {
 } // namespace
 
 ScoreTable::ScoreTable(QWidget* parent) : QWidget(parent) {
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     table_ = new QTableWidget(kRows, kColumns, this);
@@ -93,6 +94,7 @@ void ScoreTable::build() {
 void ScoreTable::setModel(const ScoreModel& model) {
     model_ = model;
     showModel();
+    updateGeometry(); // a name may ask for a wider column
 }
 
 void ScoreTable::setZoom(int percent) {
@@ -100,20 +102,32 @@ void ScoreTable::setZoom(int percent) {
     applyZoom();
 }
 
-// The categories as wide as their names, each side as wide as its header
-// or a three-digit total; every row as high as its font asks.
+// The categories as wide as their names, the two sides as wide as the
+// wider header or a three-digit total, for they share the rest evenly;
+// every row as high as its font asks. Read from the cells and headers
+// themselves, so it holds at once after a new font, before the table has
+// laid its rows out again.
 QSize ScoreTable::sizeHint() const {
+    const QAbstractItemView& cells = *table_; // where the cells' size hints are public
     const QHeaderView& header = *table_->horizontalHeader();
+    const auto columnWidth = [&](int c) {
+        return std::max(header.sectionSizeHint(c), cells.sizeHintForColumn(c));
+    };
     const int points = table_->fontMetrics().horizontalAdvance(QStringLiteral("000000"));
-    int width = 2 * table_->frameWidth() + table_->columnWidth(0);
-    for (int c = 1; c < kColumns; ++c) {
-        width += std::max(points, header.sectionSizeHint(c));
-    }
+    const int side = std::max({points, columnWidth(1), columnWidth(2)});
+    const int width = 2 * table_->frameWidth() + columnWidth(0) + 2 * side;
     int height = 2 * table_->frameWidth() + header.sizeHint().height();
+    // The rows' heights are the larger of their cells' and their hidden
+    // header's, as the table sizes them to their contents.
+    const QHeaderView& rows = *table_->verticalHeader();
     for (int r = 0; r < kRows; ++r) {
-        height += table_->rowHeight(r);
+        height += std::max(rows.sectionSizeHint(r), cells.sizeHintForRow(r));
     }
     return {width, height};
+}
+
+QSize ScoreTable::minimumSizeHint() const {
+    return sizeHint();
 }
 
 void ScoreTable::applyZoom() {

@@ -49,8 +49,9 @@ struct ScoreModel {
 // The score sheet: a row per category and a column per side, their totals
 // at the foot (summed from the written entries), the side to move marked in
 // its header. Colours come from the widget's palette only, so it follows the
-// desktop's light or dark look; setZoom scales its font. A pure view: it
-// reports clicks and never changes the game.
+// desktop's light or dark look; setZoom scales its font. It asks for room
+// for every cell and header whole and takes no less, so no text is ever cut
+// or scrolled away. A pure view: it reports clicks and never changes the game.
 class ScoreTable final : public QWidget {
     Q_OBJECT
   public:
@@ -67,6 +68,7 @@ class ScoreTable final : public QWidget {
     [[nodiscard]] QTableWidget& table() { return *table_; }
 
     [[nodiscard]] QSize sizeHint() const override;
+    [[nodiscard]] QSize minimumSizeHint() const override;
 
   signals:
     // A free category of the side to move was clicked; k is 1..11.

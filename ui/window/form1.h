@@ -76,6 +76,15 @@ class Form1 final : public QMainWindow, public PlatformHost {
     // remembered when the run ends.
     void setZoom(int percent);
     [[nodiscard]] int zoom() const { return settings_.zoom.value_or(kZoomSteps.front()); }
+    // Fits the window to the room a screen has for it, its available
+    // geometry; at start that of the screen it opens on. The modern view is
+    // laid out for that room, at the step the player chose or the largest
+    // below it at which the view fits whole; the classic window keeps the
+    // step chosen.
+    void fitToRoom(QSize available);
+    // The step the modern view takes in that room for a chosen step, or
+    // with none chosen, the step of a first start there.
+    [[nodiscard]] int modernStep(std::optional<int> wanted, QSize available);
 
     // From the first paint on, the game in progress is kept in `file` after
     // every event and a game left there unfinished is offered once.
@@ -104,6 +113,15 @@ class Form1 final : public QMainWindow, public PlatformHost {
     void restoreSettings();
     void rememberSettings();
     void chooseZoom(int percent);
+    void resetZoom();
+    // The factor of the size on view: the classic surface's, which follows
+    // a window resized by hand, or the modern view's step.
+    [[nodiscard]] double shownFactor() const {
+        return modernOn() ? zoom() / 100.0 : surface_->factor();
+    }
+    [[nodiscard]] int viewZoom();
+    [[nodiscard]] QSize modernSizeAt(int step, QSize available);
+    [[nodiscard]] int frameHeight(const QFont& font) const;
     void switchSound(bool on);
     void showStatistics();
     void route(Ctl c);
@@ -159,6 +177,11 @@ class Form1 final : public QMainWindow, public PlatformHost {
     QTimer soundLoad_; // fires once, after the first paint
     // The step a first start takes on the screen the window opened on.
     int firstZoom_ = kZoomSteps.front();
+    // The step the player chose or the run remembered, which each view
+    // takes as far as it fits; none after "Обычный размер", when each takes
+    // its first step. And the room the window is fitted to.
+    std::optional<int> wantedZoom_;
+    QSize room_;
     // Where the main window stood before the rules window took its place, as
     // QWidget::saveGeometry gives it.
     QByteArray placeBeforeRules_;

@@ -24,7 +24,10 @@ void Form1::showModernView(bool on) {
         setCentralWidget(shown);
         shown->show();
     }
-    setZoom(zoom());
+    if (on) {
+        refreshModern(); // measured with the captions it will show
+    }
+    setZoom(viewZoom());
     sync();
 }
 

@@ -20,6 +20,13 @@ int ceilPixels(int twipValue, double factor) {
     return static_cast<int>(std::ceil(twipValue * factor / kTwipsPerPixel - kSlack));
 }
 
+// The largest step up to `top` that passes, else the smallest.
+int largestPassing(int top, const std::function<bool(int)>& passes) {
+    const auto found = std::find_if(kZoomSteps.rbegin(), kZoomSteps.rend(),
+                                    [&](int step) { return step <= top && passes(step); });
+    return found == kZoomSteps.rend() ? kZoomSteps.front() : *found;
+}
+
 } // namespace
 
 QRect scaledRect(const QRect& twipsRect, double factor) {
@@ -84,6 +91,20 @@ int fittedStep(int percent, QSize sizeAt100, QSize available) {
         }
     }
     return chosen;
+}
+
+int fittedStep(int percent, QSize available, const std::function<QSize(int)>& sizeAt) {
+    return largestPassing(nearestStep(percent), [&](int step) {
+        const QSize size = sizeAt(step);
+        return size.width() <= available.width() && size.height() <= available.height();
+    });
+}
+
+int firstStep(const std::function<QSize(int)>& sizeAt, QSize available) {
+    return largestPassing(kZoomSteps.back(), [&](int step) {
+        const QSize size = sizeAt(step);
+        return size.width() <= available.width() && 2 * size.height() <= available.height();
+    });
 }
 
 QFont scaledFont(QFont font, double factor) {

@@ -5,6 +5,7 @@
 #include <QSize>
 
 #include <array>
+#include <functional>
 
 namespace kvint::ui {
 
@@ -38,6 +39,15 @@ int firstStep(int heightAt100, int availableHeight);
 // of `sizeAt100` at 100 % fits into `available`; the smallest step when
 // none does.
 int fittedStep(int percent, QSize sizeAt100, QSize available);
+
+// The same for a window whose size does not grow in proportion to the
+// step, given at each step by `sizeAt`: the largest step up to the one
+// nearest `percent` at which it fits `available`, else the smallest; and,
+// for a first start, the largest at which it keeps within half of the
+// available height. A size may be dear to learn, so the steps are tried
+// from the top down and the first that fits is taken.
+int fittedStep(int percent, QSize available, const std::function<QSize(int)>& sizeAt);
+int firstStep(const std::function<QSize(int)>& sizeAt, QSize available);
 
 QFont scaledFont(QFont font, double factor);
 

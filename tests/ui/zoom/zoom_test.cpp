@@ -1,16 +1,23 @@
 #include "modal_answers.h"
 #include "silent_wav.h"
 #include "ui/common/settings.h"
+#include "ui/modern/score_table.h"
 #include "ui/window/form1.h"
 #include "ui/window/layout.h"
 #include "view_menu.h"
 
+#include <QAbstractButton>
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -65,6 +72,66 @@ std::vector<std::pair<Ctl, Ctl>> touchingPairs() {
 
 using kvint::test::viewItem;
 
+// A screen of 1920 x 1080 pixels.
+const QSize kFullHd(1920, 1080);
+
+// The window with its title bar fits into the room.
+bool fitsRoom(const Form1& w, QSize room) {
+    const int title = w.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &w);
+    return w.width() <= room.width() && w.height() + title <= room.height();
+}
+
+void writeModernSettings(std::optional<int> zoom) {
+    kvint::ui::Settings settings;
+    settings.zoom = zoom;
+    settings.modern = true;
+    kvint::ui::writeSettings(settings);
+}
+
+// Every caption, label and cell of the modern view has the room its text
+// asks for: none is elided, clipped or scrolled away.
+void checkTextsWhole(Form1& w, const char* when) {
+    QWidget& view = w.modernView();
+    for (QAbstractButton* b : view.findChildren<QAbstractButton*>()) {
+        if (b->isVisible() && !b->text().isEmpty()) {
+            QVERIFY2(b->sizeHint().width() <= b->width() && b->sizeHint().height() <= b->height(),
+                     qPrintable(b->text() + " " + when));
+        }
+    }
+    for (QLabel* l : view.findChildren<QLabel*>()) {
+        if (!l->isVisible() || l->text().isEmpty()) {
+            continue;
+        }
+        const int needed = l->wordWrap() ? l->heightForWidth(l->width()) : l->sizeHint().height();
+        QVERIFY2(needed <= l->height(), qPrintable(l->text() + " " + when));
+        QVERIFY2(l->wordWrap() || l->sizeHint().width() <= l->width(), qPrintable(l->text()));
+    }
+    for (QGroupBox* g : view.findChildren<QGroupBox*>()) {
+        QStyleOptionGroupBox option;
+        option.initFrom(g);
+        option.text = g->title();
+        option.subControls = QStyle::SC_All;
+        const QRect title =
+            g->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, g);
+        const QRect ink = g->fontMetrics().boundingRect(g->title().trimmed());
+        QVERIFY2(!g->isVisible() || ink.width() <= title.width(), when);
+    }
+    QTableWidget& table = w.modernView().table().table();
+    const QAbstractItemView& cells = table;
+    for (int c = 0; c < table.columnCount(); ++c) {
+        const int needed =
+            std::max(table.horizontalHeader()->sectionSizeHint(c), cells.sizeHintForColumn(c));
+        QVERIFY2(needed <= table.columnWidth(c), when);
+    }
+    const int last = table.rowCount() - 1;
+    QVERIFY2(table.rowViewportPosition(0) == 0, when);
+    QVERIFY2(table.rowViewportPosition(last) + table.rowHeight(last) <= table.viewport()->height(),
+             when);
+    for (int r = 0; r <= last; ++r) {
+        QVERIFY2(cells.sizeHintForRow(r) <= table.rowHeight(r), when);
+    }
+}
+
 } // namespace
 
 class ZoomTest : public QObject {
@@ -85,6 +152,8 @@ class ZoomTest : public QObject {
     void resizedWindowFitsItsContent();
     void inputBoxFitsTheScreenAtDoubleSize();
     void keyboardStartsOnEntryAndEnterPresses();
+    void modernViewFitsTheScreenWithEveryTextWhole();
+    void modernViewTakesItsOwnStep();
 
   private:
     std::unique_ptr<QTemporaryDir> assets_;
@@ -284,6 +353,89 @@ void ZoomTest::keyboardStartsOnEntryAndEnterPresses() {
     QTest::keyClick(w.widget(Ctl::Command3), Qt::Key_Enter); // passes: the computer plays
     QVERIFY(w.widget(Ctl::Command4)->isVisible());
     QVERIFY(w.widget(Ctl::Label8)->font().bold());
+}
+
+// On a 1920 x 1080 screen the modern view stands whole at every step, upright
+// while it fits and beside the table above; on a smaller room the step falls
+// back to the largest that fits.
+void ZoomTest::modernViewFitsTheScreenWithEveryTextWhole() {
+    writeModernSettings(100);
+    Form1 w(assets_->path());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.fitToRoom(kFullHd);
+    const auto settle = [&w] {
+        w.layout()->activate();
+        QCoreApplication::processEvents();
+    };
+    const auto checkSteps = [&](const char* when) {
+        for (int step : {100, 200, 400}) {
+            QCOMPARE(w.modernStep(step, kFullHd), step);
+            w.setZoom(step);
+            settle();
+            QVERIFY2(fitsRoom(w, kFullHd), when);
+            checkTextsWhole(w, when);
+        }
+    };
+    using Arrangement = kvint::ui::ModernView::Arrangement;
+    checkSteps("at start");
+    QCOMPARE(w.modernView().arrangement(), Arrangement::landscape);
+    w.setZoom(100);
+    QCOMPARE(w.modernView().arrangement(), Arrangement::upright);
+    {
+        kvint::test::ModalAnswers answers;
+        answers.type("Александра");
+        QTest::mouseClick(w.modernView().button(Ctl::Command7), Qt::LeftButton);
+        QVERIFY(answers.allAnswered());
+    }
+    checkSteps("in the game");
+
+    // The player asks for the largest step; a smaller room takes it down.
+    w.setZoom(300);
+    viewItem(w, "Крупнее")->trigger();
+    QCOMPARE(w.zoom(), 400);
+    const QSize small(1000, 700);
+    const int fallback = w.modernStep(400, small);
+    QVERIFY(fallback < 400);
+    w.fitToRoom(small);
+    QCOMPARE(w.zoom(), fallback);
+    settle();
+    QVERIFY(fitsRoom(w, small));
+    checkTextsWhole(w, "in a small room");
+}
+
+// The first step, "Обычный размер" and a switch of views go by the size of
+// the view shown; the classic window gets the player's step back.
+void ZoomTest::modernViewTakesItsOwnStep() {
+    writeModernSettings(std::nullopt);
+    Form1 w(assets_->path());
+    w.fitToRoom(kFullHd);
+    const int first = w.zoom();
+    QCOMPARE(first, w.modernStep(std::nullopt, kFullHd));
+    QVERIFY(2 * w.height() <= kFullHd.height());
+    const auto next =
+        std::find(kvint::ui::kZoomSteps.begin(), kvint::ui::kZoomSteps.end(), first) + 1;
+    QVERIFY(next != kvint::ui::kZoomSteps.end());
+    w.setZoom(*next);
+    QVERIFY2(2 * w.height() > kFullHd.height(), "the next step keeps within half as well");
+    viewItem(w, "Обычный размер")->trigger();
+    QCOMPARE(w.zoom(), first);
+    kvint::ui::writeSettings({});
+    const int classicFirst = Form1(assets_->path()).zoom();
+    viewItem(w, "Классический вид")->trigger();
+    QCOMPARE(w.zoom(), classicFirst); // its own first step on the screen it opened on
+
+    // A step that fits the classic window but not the modern view.
+    const QSize room(1280, 720);
+    w.fitToRoom(room);
+    w.setZoom(300);
+    viewItem(w, "Крупнее")->trigger();
+    QCOMPARE(w.zoom(), 400);
+    viewItem(w, "Современный вид")->trigger();
+    QVERIFY(w.zoom() < 400);
+    QVERIFY(fitsRoom(w, room));
+    viewItem(w, "Классический вид")->trigger();
+    QCOMPARE(w.zoom(), 400);
 }
 
 QTEST_MAIN(ZoomTest)
