@@ -97,6 +97,9 @@ std::string nextStep(const Game& game) {
     if (!game.writingColumn()) {
         return format(lang, Msg::statusRollNext, {name});
     }
+    if (st.brosnum == 0) {
+        return {}; // the game's first dice are still to come: its box asks for what it needs
+    }
     if (st.brosnum >= 3) {
         return format(lang, Msg::statusLastRoll, {name});
     }

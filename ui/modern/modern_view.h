@@ -61,6 +61,7 @@ class ModernView final : public QWidget {
 
     [[nodiscard]] DiceView& dice() { return *dice_; }
     [[nodiscard]] ScoreTable& table() { return *table_; }
+    [[nodiscard]] const ScoreTable& table() const { return *table_; }
     [[nodiscard]] QLabel& statusLine() { return *status_; }
     // The button or choice that stands for a control, or null.
     [[nodiscard]] QAbstractButton* button(Ctl c) const;

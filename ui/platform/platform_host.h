@@ -3,6 +3,8 @@
 #include "game/controls.h"
 #include "game/state.h"
 
+#include <QRect>
+
 #include <array>
 
 class QString;
@@ -31,6 +33,9 @@ class PlatformHost {
     // A line on view beside the game that asks for no answer; empty takes
     // it away.
     virtual void showNote(const QString& text) = 0;
+    // Where on the screen an input box must not stand, so that what the
+    // answer is about stays in sight; empty where any place will do.
+    [[nodiscard]] virtual QRect keptInSight() const { return {}; }
     // Whether the player had help in the game that is ending: a hint asked
     // or the trainer on. Such a game is counted apart.
     [[nodiscard]] virtual bool playedWithHints() const { return false; }

@@ -3,6 +3,7 @@
 #include "ui/common/qstring_conv.h"
 
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,6 +58,29 @@ void sizeInputBox(QInputDialog& dialog) {
     dialog.setMaximumWidth(widest);
 }
 
+// Below the area kept in sight, else beside it, within the screen: the box
+// is sized before it is placed.
+void keepClearOf(QDialog& box, const QRect& sight) {
+    if (sight.isEmpty()) {
+        return;
+    }
+    box.adjustSize();
+    const QScreen* screen = QGuiApplication::screenAt(sight.center());
+    const QRect room = screen != nullptr ? screen->availableGeometry() : QRect();
+    const QSize size = box.frameSize().expandedTo(box.size());
+    QPoint place(sight.center().x() - size.width() / 2, sight.bottom() + 1);
+    if (!room.isEmpty() && place.y() + size.height() > room.bottom()) {
+        place = {sight.right() + 1, sight.top()};
+    }
+    if (!room.isEmpty()) {
+        place.setX(
+            std::clamp(place.x(), room.left(), std::max(room.left(), room.right() - size.width())));
+        place.setY(
+            std::clamp(place.y(), room.top(), std::max(room.top(), room.bottom() - size.height())));
+    }
+    box.move(place);
+}
+
 } // namespace
 
 QtPlatform::QtPlatform(PlatformHost& host, const QDir& assets, Language lang)
@@ -107,6 +131,7 @@ std::string QtPlatform::inputBox(std::string_view prompt, std::string_view capti
         entry->setMaxLength(static_cast<int>(kInputLimit));
     }
     sizeInputBox(dialog);
+    keepClearOf(dialog, host_.keptInSight());
     if (dialog.exec() != QDialog::Accepted) {
         return {};
     }

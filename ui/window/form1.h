@@ -49,6 +49,7 @@ class Form1 final : public QMainWindow, public PlatformHost {
 
     [[nodiscard]] bool ended() const override { return game_.ended(); }
     [[nodiscard]] QWidget* dialogParent() override;
+    [[nodiscard]] QRect keptInSight() const override;
     void requestFocus(Ctl c) override { pendingFocus_ = c; }
     void repaintSurface() override;
     void shutDown() override;

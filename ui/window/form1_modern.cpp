@@ -1,6 +1,7 @@
 // The modern view beside the classic surface: the switch between them, what
 // it shows beyond the model, and the computer's throws held on view.
 #include "ui/common/qstring_conv.h"
+#include "ui/modern/score_table.h"
 #include "ui/window/form1.h"
 #include "ui/window/hint_texts.h"
 #include "ui/window/menu_bar_note.h"
@@ -29,6 +30,16 @@ void Form1::showModernView(bool on) {
     }
     setZoom(viewZoom());
     sync();
+}
+
+// The score table, which an answer typed is about, in the modern view; the
+// classic window places its boxes as it always has.
+QRect Form1::keptInSight() const {
+    if (!modernOn() || !isVisible()) {
+        return {};
+    }
+    const ScoreTable& table = modern_->table();
+    return {table.mapToGlobal(QPoint(0, 0)), table.size()};
 }
 
 void Form1::switchComputerRolls(bool on) {

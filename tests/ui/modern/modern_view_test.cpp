@@ -107,6 +107,7 @@ class ModernViewTest : public QObject {
     void aThrowOnViewTakesNoInput();
     void hintMarksTheDiceAndTheRow();
     void everyElementHasANameAndARole();
+    void anInputBoxLeavesTheTableInSight();
 
   private:
     Aftermath entryBy(bool fromTable);
@@ -381,6 +382,37 @@ void ModernViewTest::everyElementHasANameAndARole() {
     QCOMPARE(strit->text(QAccessible::Name), right + ", strit: свободно");
     QAccessibleInterface* total = table->cellAt(kvint::kCategories, 1);
     QCOMPARE(total->text(QAccessible::Name), QString("Вася, итого: 0"));
+}
+
+// The name asked at the start and the category asked by "записать" are both
+// answered with the score table in sight.
+void ModernViewTest::anInputBoxLeavesTheTableInSight() {
+    Form1 w(assets_->path());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const kvint::ui::ScoreTable& table = w.modernView().table();
+    QList<QRect> overlaps;
+    const auto asked = [&](const QString& text) {
+        return [&, text](QWidget& box) {
+            const QRect sight(table.mapToGlobal(QPoint(0, 0)), table.size());
+            overlaps << box.frameGeometry().intersected(sight);
+            auto& dialog = dynamic_cast<QInputDialog&>(box);
+            dialog.setTextValue(text);
+            dialog.accept();
+        };
+    };
+    kvint::test::ModalAnswers answers;
+    answers.then(asked("Вася"));
+    answers.then(asked("kvint"));
+    press(w, Ctl::Command7);
+    setDice(w, {5, 5, 5, 5, 5, 5});
+    press(w, Ctl::Command2);
+    QCOMPARE(overlaps.size(), 2);
+    for (const QRect& overlap : overlaps) {
+        QVERIFY2(overlap.isEmpty(), qPrintable(QStringLiteral("%1x%2 of the table covered")
+                                                   .arg(overlap.width())
+                                                   .arg(overlap.height())));
+    }
 }
 
 QTEST_MAIN(ModernViewTest)

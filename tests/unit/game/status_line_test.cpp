@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 namespace kvint::test {
 namespace {
 
@@ -14,9 +17,18 @@ TEST_F(StatusLine, TellsWhatTheEventDidAndWhatComesNext) {
     EventTrace trace = traceBefore(game);
     EXPECT_EQ(statusLine(game, trace), "Выберите игру и нажмите «Вход».");
 
+    // While the name is asked, before any dice, no roll is told.
+    std::optional<std::string> asking;
+    pf.onCall = [&](const std::string& call) {
+        if (call.starts_with("inputbox")) {
+            asking = statusLine(game, trace);
+        }
+    };
     pf.answers = {"Аня"};
     pf.faces({1, 1, 2, 2, 3, 4});
     game.click(Ctl::Command7);
+    pf.onCall = nullptr;
+    EXPECT_EQ(asking, std::optional<std::string>(""));
     EXPECT_EQ(statusLine(game, trace),
               "Аня: бросок 1 из 3. Отметьте кубики для переброса или запишите комбинацию.");
 
