@@ -60,7 +60,8 @@ void Form1::takeUp(const Snapshot& saved, bool hinted) {
     if (platform_.messageBox(format(game_.language(), Msg::resumeQuestion), Buttons::yesNo,
                              kAppTitle) &&
         game_.restore(saved)) {
-        helped_ = hinted; // the help of the run it began in still counts
+        helped_ = hinted;            // the help of the run it began in still counts
+        trace_ = traceBefore(game_); // nothing has happened yet in this run
         sync();
     }
 }
