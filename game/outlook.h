@@ -56,6 +56,12 @@ constexpr bool inProgress(Phase p) {
     return p != Phase::setup && p != Phase::over;
 }
 
+// Whether a game is still owed something worth keeping: a turn under way, or
+// a full column whose end the next roll has still to judge and count.
+constexpr bool stillToPlay(Phase p, bool endReported) {
+    return inProgress(p) || (p == Phase::over && !endReported);
+}
+
 // What a screen reader may tell of one die.
 enum class DieView : unsigned char {
     shown, // its face is on view

@@ -289,7 +289,7 @@ std::optional<Snapshot> parseSnapshot(std::string_view text) {
 }
 
 bool inProgress(const Snapshot& snapshot) {
-    return inProgress(phaseOf(snapshot.state, snapshot.controls, false));
+    return stillToPlay(phaseOf(snapshot.state, snapshot.controls, false), snapshot.endReported);
 }
 
 } // namespace kvint

@@ -57,7 +57,7 @@ bool withinBounds(const Snapshot& snapshot);
 // a value out of range, a text that is not UTF-8, anything after the end.
 std::optional<Snapshot> parseSnapshot(std::string_view text);
 
-// The game had begun and not yet ended when it was taken.
+// The game had begun and its end was not yet judged when it was taken.
 bool inProgress(const Snapshot& snapshot);
 
 } // namespace kvint

@@ -75,13 +75,14 @@ void Form1::noteHelp() {
     }
 }
 
-// The window system's close keeps what the last event left; every other end
-// of the game (its last entry, "Новая", "Выход") leaves nothing to take up.
+// The window system's close keeps what the last event left, a full column
+// not yet judged included; every other end of the game (its judgement,
+// "Новая", "Выход") leaves nothing to take up.
 void Form1::keepGame() {
     if (!resume_ || closing_) {
         return;
     }
-    if (!game_.ended() && inProgress(game_.phase())) {
+    if (!game_.ended() && stillToPlay(game_.phase(), game_.endReported())) {
         resume_->keep(exportGame(game_), helped_);
     } else {
         resume_->discard();

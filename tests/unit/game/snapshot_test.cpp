@@ -155,6 +155,27 @@ std::string replaced(std::string text, const std::string& from, const std::strin
     return text.replace(at, from.size(), to);
 }
 
+// A full column ends the game only when the next roll judges it: until then
+// the game is kept, so that its result is still counted.
+TEST(Snapshot, AFullColumnIsStillToPlayUntilItsEndIsJudged) {
+    RecordingPlatform pf;
+    Game game(pf, ".");
+    Computer computer(game.board());
+    game.setOpponent(computer);
+    pf.answers = {"Аня"};
+    pf.faces({1, 1, 2, 2, 3, 4});
+    game.click(Ctl::Command7);
+    const std::string full =
+        withField(exportGame(game), "compscore", 1, "4 8 9 16 20 30 30 26 21 24 32");
+    const auto waiting = parseSnapshot(full);
+    ASSERT_TRUE(waiting.has_value());
+    EXPECT_TRUE(inProgress(*waiting));
+    const auto judged = parseSnapshot(withField(full, "reported", 1, "1"));
+    ASSERT_TRUE(judged.has_value());
+    EXPECT_FALSE(inProgress(*judged));
+    EXPECT_FALSE(inProgress(*parseSnapshot(exportGame(Game(pf, ".")))));
+}
+
 TEST(Snapshot, RefusesAnyDamage) {
     RecordingPlatform pf;
     pf.anyAnswer = "Игрок";
