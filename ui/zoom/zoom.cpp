@@ -69,13 +69,9 @@ int nearestStep(int percent) {
 }
 
 int firstStep(int heightAt100, int availableHeight) {
-    int chosen = kZoomSteps.front();
-    for (int step : kZoomSteps) {
-        if (std::int64_t{heightAt100} * step <= std::int64_t{availableHeight} * 50) {
-            chosen = step;
-        }
-    }
-    return chosen;
+    return largestPassing(kZoomSteps.back(), [&](int step) {
+        return std::int64_t{heightAt100} * step <= std::int64_t{availableHeight} * 50;
+    });
 }
 
 int fittedStep(int percent, QSize sizeAt100, QSize available) {
@@ -83,14 +79,7 @@ int fittedStep(int percent, QSize sizeAt100, QSize available) {
         return std::int64_t{sizeAt100.width()} * step <= std::int64_t{available.width()} * 100 &&
                std::int64_t{sizeAt100.height()} * step <= std::int64_t{available.height()} * 100;
     };
-    const int wanted = nearestStep(percent);
-    int chosen = kZoomSteps.front();
-    for (int step : kZoomSteps) {
-        if (step <= wanted && fits(step)) {
-            chosen = step;
-        }
-    }
-    return chosen;
+    return largestPassing(nearestStep(percent), fits);
 }
 
 int fittedStep(int percent, QSize available, const std::function<QSize(int)>& sizeAt) {
