@@ -101,6 +101,11 @@ Coach::Coach(const RaceCorrection& correction)
     : points_(space_), solo_(space_, points_), endgame_(space_, points_), correction_(correction),
       race_(solo_, computer_, endgame_, correction_) {}
 
+Coach::Coach(const NoviceSolution& exact)
+    : points_(space_), solo_(space_, points_), endgame_(space_, points_),
+      correction_(RaceCorrection::learnt()),
+      race_(solo_, computer_, endgame_, correction_, &exact) {}
+
 float Coach::passValue(const Position& p) const {
     const bool left = p.side == Side::left;
     return race_.winChance(

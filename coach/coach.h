@@ -3,6 +3,7 @@
 #include "coach/computer_model.h"
 #include "coach/dice_space.h"
 #include "coach/endgame.h"
+#include "coach/novice_solution.h"
 #include "coach/race.h"
 #include "coach/solo.h"
 #include "coach/turn.h"
@@ -73,6 +74,9 @@ class Coach {
     Coach();
     // With its own correction of the race (the plain one to learn a new one).
     explicit Coach(const RaceCorrection& correction);
+    // Reading the left side's chance against "Новичок" from its exact
+    // solution, which must outlive the coach.
+    explicit Coach(const NoviceSolution& exact);
     Coach(const Coach&) = delete;
     Coach& operator=(const Coach&) = delete;
 

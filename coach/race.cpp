@@ -59,6 +59,9 @@ float Race::winChance(const Sides& s) const {
     if (columnComplete(s.mine) || columnComplete(s.theirs)) {
         return onTotals(margin, 0);
     }
+    if (exact_ != nullptr && s.againstComputer && s.mineIsLeft && s.level == strength::novice) {
+        return exact_->afterTurn(freeSet(s.mine), freeSet(s.theirs), margin);
+    }
     if (!modelled(s)) {
         const FreeSet mineFree = freeSet(s.mine);
         const auto k = static_cast<std::size_t>(std::countr_zero(mineFree)) + 1;

@@ -4,6 +4,7 @@
 // chain. A slip in the margin, in the end's judgement or in the computer's
 // outcomes moves the played figure far from the estimate.
 #include "coach/coach.h"
+#include "coach/novice_solution.h"
 #include "game/categories.h"
 
 #include <gtest/gtest.h>
@@ -105,6 +106,59 @@ TEST(CoachEndgame, TheChanceIsWhatPlayingItOutGives) {
         const double error = std::sqrt(std::max(seen * (1.0 - seen), 0.01) / kGames);
         EXPECT_NEAR(seen, estimate, 4.0 * error + 0.005) << "level " << int{e.level};
     }
+}
+
+constexpr FreeSet only(std::initializer_list<std::size_t> ks) {
+    FreeSet f = 0;
+    for (std::size_t k : ks) {
+        f |= 1U << (k - 1);
+    }
+    return f;
+}
+
+// Solved on the whole game's state, the end against "Новичок" agrees with
+// the end solved on its own, one category left to the person; with two
+// left, following the solution wins as often as it says.
+TEST(CoachNoviceSolution, AgreesWithTheSolvedEndAndWithPlayingItOut) {
+    const DiceSpace space;
+    const PointsTable points(space);
+    const ComputerModel computer;
+    const Endgame endgame(space, points);
+    const FreeSet theirs = only({cat::strit, cat::care, cat::kvint});
+    const NoviceSolution one(space, points, computer, only({6}), theirs);
+    const Column left = column({6}, 100);
+    float worst = 0.0F;
+    for (FreeSet t = 1; t <= theirs; ++t) {
+        if ((t & ~theirs) != 0) {
+            continue;
+        }
+        for (int margin = -45; margin <= 45; margin += 3) {
+            const float solved = one.afterTurn(only({6}), t, margin);
+            const float end = endgame.afterTurn(computer, {strength::novice, left, 6, t, margin});
+            worst = std::max(worst, std::fabs(solved - end));
+        }
+    }
+    EXPECT_LT(worst, 0.01F);
+
+    const NoviceSolution two(space, points, computer, only({5, 6}), only({cat::strit, cat::care}));
+    const Coach coach(two);
+    Position p;
+    p.level = strength::novice;
+    p.left = column({5, 6}, 100);
+    p.right = column({cat::strit, cat::care}, 110);
+    p.dice = {1, 2, 3, 4, 5, 6};
+    const double estimate = coach.winAfter(p, Decision{});
+    EXPECT_NEAR(estimate, two.afterTurn(only({5, 6}), only({cat::strit, cat::care}), -10), 1e-6);
+    ScratchComputer scratch(5);
+    std::mt19937 gen(11);
+    constexpr int kGames = 3000;
+    double sum = 0.0;
+    for (int g = 0; g < kGames; ++g) {
+        sum += played(coach, p, scratch, gen);
+    }
+    const double seen = sum / kGames;
+    const double error = std::sqrt(std::max(seen * (1.0 - seen), 0.01) / kGames);
+    EXPECT_NEAR(seen, estimate, 4.0 * error + 0.005);
 }
 
 } // namespace
