@@ -143,8 +143,8 @@ void NoviceSolution::computerMove(const Scratch& s, FreeSet theirs, const float*
 // larger.
 void NoviceSolution::rollLayer(Scratch& s, const float* later, float* out) const {
     const auto bySize = space_.bySize();
-    for (auto it = bySize.rbegin(); it != bySize.rend(); ++it) {
-        const std::size_t set = *it;
+    for (std::size_t j = bySize.size(); j-- > 0;) {
+        const std::size_t set = bySize[j];
         float* k = &s.keep[set * kMargins];
         if (space_.size(set) == kDice) {
             std::copy_n(&later[set * kMargins], kMargins, k);
