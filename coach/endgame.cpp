@@ -1,5 +1,7 @@
 #include "coach/endgame.h"
 
+#include "coach/on_totals.h"
+
 #include <algorithm>
 #include <bit>
 #include <map>
@@ -9,13 +11,6 @@ namespace kvint::coach {
 namespace {
 
 constexpr int kMostPoints = 36;
-float onTotals(int margin) {
-    if (margin == 0) {
-        return 0.5F;
-    }
-    return margin > 0 ? 1.0F : 0.0F;
-}
-
 // This side's turn, writing its last category with `needed` points to draw
 // (0: any points win) or passing for `pass`.
 float solveTurn(const DiceSpace& space, const PointsTable& points, std::size_t k, int needed,

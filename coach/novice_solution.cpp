@@ -1,5 +1,7 @@
 #include "coach/novice_solution.h"
 
+#include "coach/on_totals.h"
+
 #include <algorithm>
 #include <atomic>
 #include <bit>
@@ -15,13 +17,6 @@ constexpr std::size_t kMargins = NoviceSolution::kMargins;
 // more than this.
 constexpr float kSettled = 5e-5F;
 constexpr int kMostRounds = 16;
-
-float onTotals(int margin) {
-    if (margin == 0) {
-        return 0.5F;
-    }
-    return margin > 0 ? 1.0F : 0.0F;
-}
 
 std::size_t marginAt(int margin) {
     return static_cast<std::size_t>(std::clamp(margin, -kReach, kReach) + kReach);

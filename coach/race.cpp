@@ -1,5 +1,7 @@
 #include "coach/race.h"
 
+#include "coach/on_totals.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -33,13 +35,6 @@ constexpr float kVariancePerEntry = 100.0F;
 
 constexpr float kVarianceFloor = 16.0F;
 
-float onTotals(int mine, int theirs) {
-    if (mine == theirs) {
-        return 0.5F;
-    }
-    return mine > theirs ? 1.0F : 0.0F;
-}
-
 float normalAbove(float margin, float variance) {
     return 0.5F * std::erfc(-margin / std::sqrt(2.0F * variance));
 }
@@ -57,7 +52,7 @@ bool Race::modelled(const Sides& s) {
 float Race::winChance(const Sides& s) const {
     const int margin = columnTotal(s.mine) - columnTotal(s.theirs);
     if (columnComplete(s.mine) || columnComplete(s.theirs)) {
-        return onTotals(margin, 0);
+        return onTotals(margin);
     }
     if (exact_ != nullptr && s.againstComputer && s.mineIsLeft && s.level == strength::novice) {
         return exact_->afterTurn(freeSet(s.mine), freeSet(s.theirs), margin);
