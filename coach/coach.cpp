@@ -101,10 +101,10 @@ Coach::Coach(const RaceCorrection& correction)
     : points_(space_), solo_(space_, points_), endgame_(space_, points_), correction_(correction),
       race_(solo_, computer_, endgame_, correction_) {}
 
-Coach::Coach(const NoviceSolution& exact)
+Coach::Coach(const NoviceSolution& novice)
     : points_(space_), solo_(space_, points_), endgame_(space_, points_),
       correction_(RaceCorrection::learnt()),
-      race_(solo_, computer_, endgame_, correction_, &exact) {}
+      race_(solo_, computer_, endgame_, correction_, &novice) {}
 
 float Coach::passValue(const Position& p) const {
     const bool left = p.side == Side::left;

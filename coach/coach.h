@@ -74,9 +74,9 @@ class Coach {
     Coach();
     // With its own correction of the race (the plain one to learn a new one).
     explicit Coach(const RaceCorrection& correction);
-    // Reading the left side's chance against "Новичок" from its exact
-    // solution, which must outlive the coach.
-    explicit Coach(const NoviceSolution& exact);
+    // Reading the left side's chance against "Новичок" from a solution of
+    // that game, which must outlive the coach.
+    explicit Coach(const NoviceSolution& novice);
     Coach(const Coach&) = delete;
     Coach& operator=(const Coach&) = delete;
 

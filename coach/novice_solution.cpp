@@ -48,10 +48,10 @@ std::vector<FreeSet> subsets(FreeSet mask) {
 } // namespace
 
 struct NoviceSolution::Scratch {
-    explicit Scratch(std::size_t theirs)
-        : value(theirs * kMargins), end(DiceSpace::kSets * kMargins), keep(end.size()),
+    explicit Scratch(std::size_t states)
+        : value(states * kMargins), end(DiceSpace::kSets * kMargins), keep(end.size()),
           second(end.size()), first(end.size()), turn(kMargins) {}
-    std::vector<float> value; // [theirs]: the person's turn with this free set
+    std::vector<float> value; // [state]: the person's turn with the computer in it
     std::vector<float> end;   // [set]: ending the turn with each roll
     std::vector<float> keep;  // [set]: keeping it and re-rolling, then the best part
     std::vector<float> second;
@@ -60,11 +60,9 @@ struct NoviceSolution::Scratch {
 };
 
 NoviceSolution::NoviceSolution(const DiceSpace& space, const PointsTable& points,
-                               const ComputerModel& computer, FreeSet mine, FreeSet theirs,
-                               unsigned threads)
-    : space_(space), points_(points), computer_(computer), mine_(mine), theirs_(theirs),
-      up_(DiceSpace::kSets), after_((std::size_t{1} << std::popcount(mine)) *
-                                    (std::size_t{1} << std::popcount(theirs)) * kMargins) {
+                               const ComputerChain& computer, FreeSet mine, unsigned threads)
+    : space_(space), points_(points), computer_(computer), mine_(mine), up_(DiceSpace::kSets),
+      after_((std::size_t{1} << std::popcount(mine)) * computer.states() * kMargins) {
     for (std::size_t set = 0; set < DiceSpace::kSets; ++set) {
         for (std::size_t face = 0; face < 6 && space.size(set) < kDice; ++face) {
             Counts c = space.counts(set);
@@ -83,7 +81,7 @@ NoviceSolution::NoviceSolution(const DiceSpace& space, const PointsTable& points
         }
         std::atomic<std::size_t> next{from};
         const auto work = [&] {
-            Scratch s(std::size_t{1} << std::popcount(theirs_));
+            Scratch s(computer_.states());
             for (std::size_t j = next++; j < to; j = next++) {
                 solveMine(s, order[j]);
             }
@@ -98,36 +96,38 @@ NoviceSolution::NoviceSolution(const DiceSpace& space, const PointsTable& points
     }
 }
 
-std::size_t NoviceSolution::at(FreeSet mine, FreeSet theirs) const {
-    return ((packed(mine, mine_) << std::popcount(theirs_)) | packed(theirs, theirs_)) * kMargins;
+std::size_t NoviceSolution::at(FreeSet mine, std::uint32_t state) const {
+    return (packed(mine, mine_) * computer_.states() + state) * kMargins;
 }
 
 float NoviceSolution::afterTurn(FreeSet mine, FreeSet theirs, int margin) const {
-    return after_[at(mine, theirs) + marginAt(margin)];
+    return after_[at(mine, computer_.stateOf[theirs]) + marginAt(margin)];
+}
+
+std::span<const float> NoviceSolution::curve(FreeSet mine, std::uint32_t state) const {
+    return {&after_[at(mine, state)], kMargins};
 }
 
 void NoviceSolution::solveMine(Scratch& s, FreeSet mine) {
-    for (FreeSet theirs : subsets(theirs_)) {
-        solve(s, mine, theirs);
+    for (std::uint32_t state = 0; state < computer_.states(); ++state) {
+        solve(s, mine, state);
     }
 }
 
-// The computer's move from `theirs` at each margin once the person's turn has
+// The computer's move from `state` at each margin once the person's turn has
 // ended; `self` is the person's next turn when the computer writes nothing.
-void NoviceSolution::computerMove(const Scratch& s, FreeSet theirs, const float* self,
+void NoviceSolution::computerMove(const Scratch& s, std::uint32_t state, const float* self,
                                   float* out) const {
-    float stay = 1.0F;
     std::fill(out, out + kMargins, 0.0F);
-    for (const ComputerModel::Outcome& o : computer_.outcomes(strength::novice, Column{}, theirs)) {
-        stay -= o.p;
-        const FreeSet rest = theirs & ~(1U << (o.k - 1));
-        const float* next = &s.value[packed(rest, theirs_) * kMargins];
+    for (const ComputerChain::Step& step : computer_.steps[state]) {
+        const bool full = step.next == ComputerChain::kFull;
+        const float* next = full ? nullptr : &s.value[step.next * kMargins];
         for (std::size_t i = 0; i < kMargins; ++i) {
-            const int m = static_cast<int>(i) - kReach - o.points;
-            out[i] += o.p * (rest == 0 ? onTotals(m) : next[marginAt(m)]);
+            const int m = static_cast<int>(i) - kReach - step.points;
+            out[i] += step.p * (full ? onTotals(m) : next[marginAt(m)]);
         }
     }
-    stay = std::max(stay, 0.0F);
+    const float stay = computer_.stay(state);
     for (std::size_t i = 0; i < kMargins; ++i) {
         out[i] += stay * self[i];
     }
@@ -176,7 +176,7 @@ void NoviceSolution::rollLayer(Scratch& s, const float* later, float* out) const
 }
 
 // The person's turn from its first roll into s.turn, passing worth `pass`.
-void NoviceSolution::turn(Scratch& s, FreeSet mine, FreeSet theirs, const float* pass) const {
+void NoviceSolution::turn(Scratch& s, FreeSet mine, std::uint32_t state, const float* pass) const {
     for (std::uint16_t roll : space_.rolls()) {
         float* e = &s.end[roll * kMargins];
         std::copy_n(pass, kMargins, e);
@@ -186,7 +186,7 @@ void NoviceSolution::turn(Scratch& s, FreeSet mine, FreeSet theirs, const float*
                 continue;
             }
             const FreeSet rest = mine & ~(1U << (k - 1));
-            const float* a = rest == 0 ? nullptr : &after_[at(rest, theirs)];
+            const float* a = rest == 0 ? nullptr : &after_[at(rest, state)];
             for (std::size_t i = 0; i < kMargins; ++i) {
                 const int m = static_cast<int>(i) - kReach + p;
                 e[i] = std::max(e[i], a == nullptr ? onTotals(m) : a[marginAt(m)]);
@@ -203,18 +203,14 @@ void NoviceSolution::turn(Scratch& s, FreeSet mine, FreeSet theirs, const float*
     }
 }
 
-void NoviceSolution::solve(Scratch& s, FreeSet mine, FreeSet theirs) {
+void NoviceSolution::solve(Scratch& s, FreeSet mine, std::uint32_t state) {
     // Passing is worth what the computer's move writes, plus its chance of
     // writing nothing times this very turn's value x: x solves x = turn(x).
     std::array<float, kMargins> zero{};
     std::array<float, kMargins> written{};
-    computerMove(s, theirs, zero.data(), written.data());
-    float stay = 1.0F;
-    for (const ComputerModel::Outcome& o : computer_.outcomes(strength::novice, Column{}, theirs)) {
-        stay -= o.p;
-    }
-    stay = std::max(stay, 0.0F);
-    float* x = &s.value[packed(theirs, theirs_) * kMargins];
+    computerMove(s, state, zero.data(), written.data());
+    const float stay = computer_.stay(state);
+    float* x = &s.value[state * kMargins];
     std::fill(x, x + kMargins, 0.5F);
     std::array<float, kMargins> pass{};
     std::array<float, kMargins> xBefore{};
@@ -223,7 +219,7 @@ void NoviceSolution::solve(Scratch& s, FreeSet mine, FreeSet theirs) {
         for (std::size_t i = 0; i < kMargins; ++i) {
             pass[i] = written[i] + stay * x[i];
         }
-        turn(s, mine, theirs, pass.data());
+        turn(s, mine, state, pass.data());
         float moved = 0.0F;
         for (std::size_t i = 0; i < kMargins; ++i) {
             const float g = s.turn[i] - x[i];
@@ -240,8 +236,8 @@ void NoviceSolution::solve(Scratch& s, FreeSet mine, FreeSet theirs) {
             break;
         }
     }
-    computerMove(s, theirs, x, &after_[at(mine, theirs)]);
-    if (mine == kAllFree && theirs == kAllFree) {
+    computerMove(s, state, x, &after_[at(mine, state)]);
+    if (mine == kAllFree && state == computer_.stateOf[kAllFree]) {
         start_ = x[kReach];
     }
 }

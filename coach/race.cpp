@@ -54,13 +54,13 @@ float Race::winChance(const Sides& s) const {
     if (columnComplete(s.mine) || columnComplete(s.theirs)) {
         return onTotals(margin);
     }
-    if (exact_ != nullptr && s.againstComputer && s.mineIsLeft && s.level == strength::novice) {
-        return exact_->afterTurn(freeSet(s.mine), freeSet(s.theirs), margin);
-    }
     if (!modelled(s)) {
         const FreeSet mineFree = freeSet(s.mine);
         const auto k = static_cast<std::size_t>(std::countr_zero(mineFree)) + 1;
         return endgame_.afterTurn(computer_, {s.level, s.mine, k, freeSet(s.theirs), margin});
+    }
+    if (novice_ != nullptr && s.againstComputer && s.mineIsLeft && s.level == strength::novice) {
+        return novice_->afterTurn(freeSet(s.mine), freeSet(s.theirs), margin);
     }
     const float model = modelChance(s);
     if (!s.againstComputer || !s.mineIsLeft) {

@@ -27,9 +27,10 @@ namespace kvint::coach {
 // - the margin is taken as normal, with a spread that grows with the
 //   categories still to be written, and the best plan counts.
 // Against the computer the model's chance is then corrected by curves
-// measured on the coach's duels (RaceCorrection). Given the exact solution
-// of the game against "Новичок" (NoviceSolution, too large to ship), the
-// left side's chance at that strength is read from it instead.
+// measured on the coach's duels (RaceCorrection). Given a solution of the
+// game against "Новичок" (NoviceSolution, too large to ship), the left
+// side's chance at that strength is read from it instead, where the end is
+// not solved exactly.
 // The approximations: of T's distribution only the turns surely had count,
 // and the other side's points when it fills first are those of a share of
 // its expected turns (fitted by duels); a plan for the points of h turns
@@ -37,9 +38,9 @@ namespace kvint::coach {
 class Race {
   public:
     Race(const SoloTable& solo, const ComputerModel& computer, const Endgame& endgame,
-         const RaceCorrection& correction, const NoviceSolution* exact = nullptr)
+         const RaceCorrection& correction, const NoviceSolution* novice = nullptr)
         : solo_(solo), computer_(computer), endgame_(endgame), correction_(correction),
-          exact_(exact) {}
+          novice_(novice) {}
 
     struct Sides {
         const Column& mine;
@@ -60,7 +61,7 @@ class Race {
     const ComputerModel& computer_;
     const Endgame& endgame_;
     const RaceCorrection& correction_;
-    const NoviceSolution* exact_;
+    const NoviceSolution* novice_;
 };
 
 } // namespace kvint::coach

@@ -125,7 +125,7 @@ TEST(CoachNoviceSolution, AgreesWithTheSolvedEndAndWithPlayingItOut) {
     const ComputerModel computer;
     const Endgame endgame(space, points);
     const FreeSet theirs = only({cat::strit, cat::care, cat::kvint});
-    const NoviceSolution one(space, points, computer, only({6}), theirs);
+    const NoviceSolution one(space, points, ComputerChain::exact(computer, theirs), only({6}));
     const Column left = column({6}, 100);
     float worst = 0.0F;
     for (FreeSet t = 1; t <= theirs; ++t) {
@@ -140,7 +140,8 @@ TEST(CoachNoviceSolution, AgreesWithTheSolvedEndAndWithPlayingItOut) {
     }
     EXPECT_LT(worst, 0.01F);
 
-    const NoviceSolution two(space, points, computer, only({5, 6}), only({cat::strit, cat::care}));
+    const NoviceSolution two(
+        space, points, ComputerChain::exact(computer, only({cat::strit, cat::care})), only({5, 6}));
     const Coach coach(two);
     Position p;
     p.level = strength::novice;
