@@ -40,6 +40,16 @@ std::vector<double> passedThrough(const ComputerModel& computer) {
 
 } // namespace
 
+std::vector<FreeSet> subsetsBySize(FreeSet mask) {
+    std::vector<FreeSet> out;
+    for (FreeSet s = mask; s != 0; s = (s - 1) & mask) {
+        out.push_back(s);
+    }
+    std::stable_sort(out.begin(), out.end(),
+                     [](FreeSet a, FreeSet b) { return std::popcount(a) < std::popcount(b); });
+    return out;
+}
+
 float ComputerChain::stay(std::uint32_t state) const {
     float left = 1.0F;
     for (const Step& s : steps[state]) {
@@ -49,12 +59,7 @@ float ComputerChain::stay(std::uint32_t state) const {
 }
 
 ComputerChain ComputerChain::exact(const ComputerModel& computer, FreeSet mask) {
-    std::vector<FreeSet> order;
-    for (FreeSet s = mask; s != 0; s = (s - 1) & mask) {
-        order.push_back(s);
-    }
-    std::stable_sort(order.begin(), order.end(),
-                     [](FreeSet a, FreeSet b) { return std::popcount(a) < std::popcount(b); });
+    const std::vector<FreeSet> order = subsetsBySize(mask);
     ComputerChain chain;
     chain.stateOf.assign(kAllFree + 1, kFull);
     for (std::size_t i = 0; i < order.size(); ++i) {

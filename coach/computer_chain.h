@@ -7,6 +7,10 @@
 
 namespace kvint::coach {
 
+// The non-empty subsets of `mask`, fewest categories first: an order in which
+// every set comes after the sets a turn can lead it to.
+std::vector<FreeSet> subsetsBySize(FreeSet mask);
+
 // The computer's column at "Новичок" as a chain of states between its turns,
 // each state a free set or a class of free sets: from each, a turn writes
 // some points and leads to another state or completes the column, or writes

@@ -34,17 +34,6 @@ std::size_t packed(FreeSet subset, FreeSet mask) {
     return out;
 }
 
-// The non-empty subsets of `mask`, fewest categories first.
-std::vector<FreeSet> subsets(FreeSet mask) {
-    std::vector<FreeSet> out;
-    for (FreeSet s = mask; s != 0; s = (s - 1) & mask) {
-        out.push_back(s);
-    }
-    std::stable_sort(out.begin(), out.end(),
-                     [](FreeSet a, FreeSet b) { return std::popcount(a) < std::popcount(b); });
-    return out;
-}
-
 } // namespace
 
 struct NoviceSolution::Scratch {
@@ -72,7 +61,7 @@ NoviceSolution::NoviceSolution(const DiceSpace& space, const PointsTable& points
     }
     // A free set's positions need only those of its subsets: the sets of
     // one size are solved side by side.
-    const std::vector<FreeSet> order = subsets(mine);
+    const std::vector<FreeSet> order = subsetsBySize(mine);
     std::size_t from = 0;
     while (from < order.size()) {
         std::size_t to = from;
