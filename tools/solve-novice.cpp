@@ -13,7 +13,10 @@
 //     build-rel/solve-novice [--fold | --samples N] [--duel GAMES [--seed S]]
 //
 // Exact, it takes about an hour and a quarter of two cores and 3.4 GB (100,000
-// samples add three minutes); folded, about five minutes and 200 MB.
+// samples add three minutes); folded, about five minutes and 200 MB. With
+// --samples 100000 it prints 0.8498: against "Новичок" no player of the left
+// side wins more than about 85 %, and a duel of 10,000 games by the solution
+// wins 84.1 % to 84.9 % by the seed.
 #include "coach/coach.h"
 #include "coach/computer_turns.h"
 #include "coach/duel.h"
